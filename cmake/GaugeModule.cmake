@@ -9,5 +9,6 @@ function(add_gauge_module name)
     CXX_VISIBILITY_PRESET hidden
     VISIBILITY_INLINES_HIDDEN ON
     LIBRARY_OUTPUT_DIRECTORY ${GAUGE_MODULE_DIR})
-  target_link_options(${name} PRIVATE -Wl,--no-undefined)
+  # Bind the module's own symbols to itself, whatever the host process holds.
+  target_link_options(${name} PRIVATE -Wl,--no-undefined -Wl,-Bsymbolic)
 endfunction()
