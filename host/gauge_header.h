@@ -5,6 +5,9 @@
 #include "host/elements.h"
 #include "host/mouse.h"
 
+// Marks the few symbols a module exports (Linkage, ImportTable, ParseNow).
+#define GAUGE_EXPORT extern "C" __attribute__((visibility("default")))
+
 namespace host {
 
 constexpr uint32_t kGaugeHeaderVersion = 0x320;
