@@ -22,6 +22,7 @@ struct ProfileEntry {
     std::string key;
     std::string value;
     int line = 0;
+    bool shadowed = false;  // an earlier same key or same-named section wins
 };
 
 // A line that is neither blank, comment, section nor key=value.

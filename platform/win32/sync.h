@@ -26,7 +26,9 @@ Handle createThread(ThreadStart start, void* argument);
 // timeoutMs milliseconds (kInfinite: no limit).
 uint32_t waitForSingleObject(Handle object, uint32_t timeoutMs);
 
-// A thread's result once it has ended; false while it still runs.
+inline constexpr uint32_t kStillActive = 259;
+
+// A thread's result once it has ended, kStillActive while it runs.
 bool getExitCodeThread(Handle thread, uint32_t* exitCode);
 
 }  // namespace platform::win32
