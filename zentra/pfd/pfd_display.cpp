@@ -1,0 +1,7 @@
+#include "zentra/pfd/pfd_display.h"
+
+namespace zentra {
+
+PfdDisplay::PfdDisplay(host::GaugeHeader* header) : DisplayBase(header, "PFD") {}
+
+}  // namespace zentra
