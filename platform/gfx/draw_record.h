@@ -35,6 +35,7 @@ const char* drawKindName(DrawKind kind);
 
 struct DrawRecord {
     DrawKind kind = DrawKind::Clear;
+    uint32_t source = 0;  // which graphics object drew it (numbered by creation)
     std::vector<PointF> points;
     // Figure sizes for Path / FillPath (points is their concatenation).
     std::vector<int> figureSizes;

@@ -19,6 +19,7 @@ public:
     Region();  // infinite
     explicit Region(const RectF& rect);
     explicit Region(const GraphicsPath& path);
+    explicit Region(std::shared_ptr<const detail::RegionNode> node);
 
     Status makeInfinite();
     Status makeEmpty();
