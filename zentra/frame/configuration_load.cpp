@@ -1,19 +1,14 @@
 #include "zentra/frame/configuration_load.h"
 
+#include "zentra/config/config_store.h"
+#include "zentra/frame/display_registry.h"
+
 namespace zentra {
 
-namespace {
+void runFirstConfigurationLoad() { runFirstStoreLoad(&loadSettingsIntoRegisteredDisplays); }
 
-bool gFirstLoadDone = false;
-
-}  // namespace
-
-// The configuration store is wired in here once it exists.
-void runFirstConfigurationLoad() {
-    if (gFirstLoadDone) return;
-    gFirstLoadDone = true;
+bool reloadConfiguration() {
+    return loadConfigurationStore("", &loadSettingsIntoRegisteredDisplays);
 }
-
-bool reloadConfiguration() { return false; }
 
 }  // namespace zentra
