@@ -5,7 +5,7 @@
 namespace zentra {
 
 class EicasDisplay : public DisplayBase {
-public:
+  public:
     explicit EicasDisplay(host::GaugeHeader* header);
 };
 

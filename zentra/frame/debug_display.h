@@ -5,7 +5,7 @@
 namespace zentra {
 
 class DebugDisplay : public DisplayBase {
-public:
+  public:
     explicit DebugDisplay(host::GaugeHeader* header);
 };
 

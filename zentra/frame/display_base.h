@@ -14,7 +14,7 @@ namespace zentra {
 host::StaticImage* surfaceElement(host::GaugeHeader* header);
 
 class DisplayBase {
-public:
+  public:
     DisplayBase(host::GaugeHeader* header, const char* sectionName);
     virtual ~DisplayBase();
     DisplayBase(const DisplayBase&) = delete;
@@ -52,7 +52,7 @@ public:
     // False when the registry was full: the object then never gets a configuration.
     bool registered() const { return registered_; }
 
-protected:
+  protected:
     host::GaugeHeader* header_ = nullptr;
     const char* sectionName_;
     bool configured_ = false;

@@ -8,7 +8,7 @@
 namespace zentra {
 
 class MainState {
-public:
+  public:
     MainState();   // starts the graphics layer
     ~MainState();  // shuts it down
     MainState(const MainState&) = delete;
@@ -19,7 +19,7 @@ public:
     uint8_t* sharedData() const { return sharedData_; }
     AlertBoard& alertBoard() { return alertBoard_; }
 
-private:
+  private:
     uintptr_t graphicsToken_ = 0;
     uint8_t* sharedData_ = nullptr;
     AlertBoard alertBoard_;

@@ -5,7 +5,7 @@
 namespace zentra {
 
 class NdDisplay : public DisplayBase {
-public:
+  public:
     explicit NdDisplay(host::GaugeHeader* header);
 };
 

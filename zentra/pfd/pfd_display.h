@@ -5,7 +5,7 @@
 namespace zentra {
 
 class PfdDisplay : public DisplayBase {
-public:
+  public:
     explicit PfdDisplay(host::GaugeHeader* header);
 };
 

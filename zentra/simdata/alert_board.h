@@ -11,13 +11,13 @@ constexpr int kAlertTextSize = 100;
 
 struct AlertRecord {
     wchar_t text[kAlertTextSize] = {};
-    int level = 0;       // 1, 2 or 3; 0 for the unused records
+    int level = 0;        // 1, 2 or 3; 0 for the unused records
     bool active = false;  // the condition held at the last evaluation
     bool shown = false;   // on an EICAS list; set and cleared by the EICAS
 };
 
 class AlertBoard {
-public:
+  public:
     AlertBoard();
 
     // Sets every record's condition from the snapshot and keeps the EICAS
@@ -28,7 +28,7 @@ public:
     const AlertRecord& record(int index) const { return records_[index]; }
     static constexpr int size() { return kAlertRecordCount + kStatusRecordCount; }
 
-private:
+  private:
     std::array<AlertRecord, kAlertRecordCount + kStatusRecordCount> records_{};
     double oilTimer_ = 0.0;
 };

@@ -33,17 +33,49 @@ const DataSource* findDataSource(std::string_view name);
 inline constexpr std::array<const char*, 5> kEicasInfoTextNames = {"TotalFuel", "SAT", "TAT",
                                                                    "Gear", "Spoiler"};
 
-inline constexpr std::array<const char*, 25> kPfdInfoFieldNames = {
-    "AP",         "FD",           "ATHR",        "YawDamper",       "APSpeed",
-    "APAltitude", "APHeading",    "Mach",        "GS",              "TAS",
-    "DH",         "Baro",         "VS",          "VOR1Id",          "VOR1Bearing",
-    "VOR1Distance", "VOR2Id",     "VOR2Bearing", "VOR2Distance",    "ADFId",
-    "ADFBearing", "WaypointId",   "WaypointBearing", "WaypointDistance", "Course"};
+inline constexpr std::array<const char*, 25> kPfdInfoFieldNames = {"AP",
+                                                                   "FD",
+                                                                   "ATHR",
+                                                                   "YawDamper",
+                                                                   "APSpeed",
+                                                                   "APAltitude",
+                                                                   "APHeading",
+                                                                   "Mach",
+                                                                   "GS",
+                                                                   "TAS",
+                                                                   "DH",
+                                                                   "Baro",
+                                                                   "VS",
+                                                                   "VOR1Id",
+                                                                   "VOR1Bearing",
+                                                                   "VOR1Distance",
+                                                                   "VOR2Id",
+                                                                   "VOR2Bearing",
+                                                                   "VOR2Distance",
+                                                                   "ADFId",
+                                                                   "ADFBearing",
+                                                                   "WaypointId",
+                                                                   "WaypointBearing",
+                                                                   "WaypointDistance",
+                                                                   "Course"};
 
-inline constexpr std::array<const char*, 18> kNdInfoFieldNames = {
-    "GS",          "TAS",          "TAT",          "SAT",        "Clock",
-    "VOR1Id",      "VOR1Bearing",  "VOR1Distance", "VOR2Id",     "VOR2Bearing",
-    "VOR2Distance", "ADFId",       "ADFBearing",   "WaypointId", "WaypointBearing",
-    "WaypointDistance", "WaypointETA", "Course"};
+inline constexpr std::array<const char*, 18> kNdInfoFieldNames = {"GS",
+                                                                  "TAS",
+                                                                  "TAT",
+                                                                  "SAT",
+                                                                  "Clock",
+                                                                  "VOR1Id",
+                                                                  "VOR1Bearing",
+                                                                  "VOR1Distance",
+                                                                  "VOR2Id",
+                                                                  "VOR2Bearing",
+                                                                  "VOR2Distance",
+                                                                  "ADFId",
+                                                                  "ADFBearing",
+                                                                  "WaypointId",
+                                                                  "WaypointBearing",
+                                                                  "WaypointDistance",
+                                                                  "WaypointETA",
+                                                                  "Course"};
 
 }  // namespace zentra

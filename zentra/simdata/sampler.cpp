@@ -75,7 +75,8 @@ void sampleAirData(SimSnapshot& s) {
     s.staticAirTemperature = halfUp(mv(tok::kStaticAirTemperature));
     s.totalAirTemperature = halfUp(mv(tok::kTotalAirTemperature) * 256.0);
     s.windSpeed = mvInt(tok::kWindSpeed);
-    s.windDirection = std::fmod(mv(tok::kWindDirection) - mv(tok::kMagneticVariation) + 360.0, 360.0);
+    s.windDirection =
+        std::fmod(mv(tok::kWindDirection) - mv(tok::kMagneticVariation) + 360.0, 360.0);
     s.windDirectionInt = halfUp(s.windDirection);
 }
 
@@ -95,8 +96,8 @@ void sampleAttitude(SimSnapshot& s) {
     s.aircraftPosition.longitude = mv(tok::kLongitude) * 360.0 * 3.552713678800501e-15;
     s.aircraftPosition.altitude = mv(tok::kAltitude) * kFeetPerMeter;
 
-    const double a = groundVelocity > 10.0 ? std::atan2(groundVelocity, lateralVelocity)
-                                           : 1.5707963705062866;
+    const double a =
+        groundVelocity > 10.0 ? std::atan2(groundVelocity, lateralVelocity) : 1.5707963705062866;
     s.driftAngle = 90.0 - kDegPerRad * a;
     s.flightPathAngle = std::atan2(mv(tok::kVerticalSpeed) * 0.00390625, s.groundSpeedMps);
 }
@@ -246,8 +247,8 @@ double ceprOf(double n1) {
 }  // namespace
 
 void formatNavFrequency(int word, char* out, int size) {
-    std::snprintf(out, static_cast<size_t>(size), "1%d%d.%d%d0", nibble(word, 12),
-                  nibble(word, 8), nibble(word, 4), nibble(word, 0));
+    std::snprintf(out, static_cast<size_t>(size), "1%d%d.%d%d0", nibble(word, 12), nibble(word, 8),
+                  nibble(word, 4), nibble(word, 0));
 }
 
 void formatAdfFrequency(int mainWord, int extWord, char* out, int size) {

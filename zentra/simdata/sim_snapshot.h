@@ -23,8 +23,8 @@ struct EngineSample {
     double n1 = 0.0;
     double n2 = 0.0;
     double epr = 0.0;
-    double itt = 0.0;  // degrees C
-    double ff = 0.0;   // lb/h
+    double itt = 0.0;       // degrees C
+    double ff = 0.0;        // lb/h
     double ffMetric = 0.0;  // kg/h
     double vib = 0.0;
     double torque = 0.0;
@@ -183,13 +183,13 @@ const SimSnapshot& currentSnapshot();
 
 // Binds a snapshot copy to the calling thread for the binding's lifetime.
 class SnapshotBinding {
-public:
+  public:
     explicit SnapshotBinding(const SimSnapshot& copy);
     ~SnapshotBinding();
     SnapshotBinding(const SnapshotBinding&) = delete;
     SnapshotBinding& operator=(const SnapshotBinding&) = delete;
 
-private:
+  private:
     const SimSnapshot* previous_;
 };
 

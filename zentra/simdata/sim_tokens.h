@@ -121,7 +121,7 @@ constexpr int32_t kEngineStride10 = 10;
 constexpr int32_t kHydPress = 732, kHydQty = 733;
 constexpr int32_t kEngineStride2 = 2;
 constexpr int32_t kFuelPress = 899, kEngineFire = 887;  // stride 1
-constexpr int32_t kEngineStartState = 761;               // stride 2
+constexpr int32_t kEngineStartState = 761;              // stride 2
 
 // Fuel: (level, capacity) per tank 1-8, and the weight per gallon.
 constexpr int32_t kFuelTankTokens[8][2] = {{291, 292}, {293, 294}, {295, 296}, {297, 298},

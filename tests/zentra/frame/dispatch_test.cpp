@@ -17,11 +17,11 @@ namespace zentra {
 namespace {
 
 using testing::PlacedGauge;
-using testing::SpyDisplay;
 using testing::spyCounts;
+using testing::SpyDisplay;
 
 class Dispatch : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         spyCounts() = {};
         liveSnapshot() = SimSnapshot{};
@@ -85,16 +85,16 @@ TEST_F(Dispatch, PowerStateMovesOnlyWhenSimTimeMoves) {
     };
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const Step steps[] = {
-        {5.0, host::kPreUpdate, 0},   // the time stored at connect
-        {5.0, host::kPreDraw, 0},     // paused
-        {5.5, host::kPreUpdate, 1},   // a new step, whatever the service
+        {5.0, host::kPreUpdate, 0},  // the time stored at connect
+        {5.0, host::kPreDraw, 0},    // paused
+        {5.5, host::kPreUpdate, 1},  // a new step, whatever the service
         {5.5, host::kPreDraw, 1},
-        {5.5, 99, 1},                 // unknown services still store the time
+        {5.5, 99, 1},  // unknown services still store the time
         {6.0, 99, 2},
         {6.0, host::kPreUpdate, 2},
-        {nan, host::kPreUpdate, 3},   // not a number on either side counts as moved
+        {nan, host::kPreUpdate, 3},  // not a number on either side counts as moved
         {nan, host::kPreUpdate, 4},
-        {4.0, host::kPreUpdate, 5},   // backwards is a change too
+        {4.0, host::kPreUpdate, 5},  // backwards is a change too
     };
     for (const Step& s : steps) {
         setSimTime(s.simTime);

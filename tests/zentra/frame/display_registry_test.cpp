@@ -1,17 +1,18 @@
 // The display registry: construction order, its 33 places, and leaving it.
+#include "zentra/frame/display_registry.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
 
 #include "tests/zentra/frame/spy_display.h"
-#include "zentra/frame/display_registry.h"
 
 namespace zentra {
 namespace {
 
-using testing::SpyDisplay;
 using testing::spyCounts;
+using testing::SpyDisplay;
 
 TEST(DisplayRegistry, HoldsThirtyThreeObjectsInConstructionOrder) {
     spyCounts() = {};

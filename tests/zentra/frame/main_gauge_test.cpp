@@ -29,7 +29,7 @@ using testing::PlacedGauge;
 using testing::spyCounts;
 
 class MainGauge : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         spyCounts() = {};
         setDisplayFactory(&testing::spyFactory);
@@ -101,7 +101,8 @@ TEST_F(MainGauge, FirstPreInstallLoadsTheStoreIntoTheDisplaysThatExist) {
     fs::create_directories(dir / "Calvera");
     const std::vector<uint8_t> store = packStore("[PFD]\nPopupWindowId=5\n");
     std::ofstream(dir / "Calvera" / "F16.bin", std::ios::binary)
-        .write(reinterpret_cast<const char*>(store.data()), static_cast<std::streamsize>(store.size()));
+        .write(reinterpret_cast<const char*>(store.data()),
+               static_cast<std::streamsize>(store.size()));
     ASSERT_TRUE(platform::win32::setCurrentDirectory(dir.c_str()));
 
     PlacedGauge g;

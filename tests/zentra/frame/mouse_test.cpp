@@ -1,11 +1,12 @@
 // Mouse areas of the display gauges: clicks toggle the popup window, wheel
 // steps reach the display, and every call is handled.
+#include "zentra/frame/mouse.h"
+
 #include <gtest/gtest.h>
 
 #include "host/services.h"
 #include "tests/zentra/frame/spy_display.h"
 #include "tests/zentra/simdata/fake_host.h"
-#include "zentra/frame/mouse.h"
 
 namespace zentra {
 namespace {
@@ -37,9 +38,9 @@ TEST(Mouse, AClickTogglesThePopupWindowWhenTheDisplayHasOne) {
     EXPECT_EQ(pfdMouse(&p, host::kMouseLeftSingle | host::kMouseWheelUp), 1);  // click wins
     EXPECT_EQ(pfdMouse(&p, host::kMouseWheelUp), 1);
     EXPECT_EQ(pfdMouse(&p, host::kMouseWheelDown), 1);
-    EXPECT_EQ(ndMouse(&p, host::kMouseLeftSingle), 1);        // the ND has no popup
-    EXPECT_EQ(eicasMouse(&p, host::kMouseLeftSingle), 1);     // no EICAS object
-    EXPECT_EQ(debugPopupMouse(&p, host::kMouseWheelUp), 1);   // flags not looked at
+    EXPECT_EQ(ndMouse(&p, host::kMouseLeftSingle), 1);       // the ND has no popup
+    EXPECT_EQ(eicasMouse(&p, host::kMouseLeftSingle), 1);    // no EICAS object
+    EXPECT_EQ(debugPopupMouse(&p, host::kMouseWheelUp), 1);  // flags not looked at
     EXPECT_EQ(debugCornerMouse(&p, host::kMouseLeftSingle), 1);
     EXPECT_EQ(host.toggled, (std::vector<uint32_t>{10501, 10501, 10599}));
 

@@ -24,7 +24,7 @@ inline SpyCounts& spyCounts() {
 }
 
 class SpyDisplay : public DisplayBase {
-public:
+  public:
     explicit SpyDisplay(host::GaugeHeader* header, const char* section = "PFD")
         : DisplayBase(header, section) {
         ++spyCounts().created;

@@ -1,10 +1,11 @@
 // The named data sources in both unit systems, and the name lists.
+#include "zentra/simdata/data_source.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "tests/zentra/simdata/fake_host.h"
-#include "zentra/simdata/data_source.h"
 #include "zentra/simdata/sampler.h"
 #include "zentra/simdata/snapshot_getters.h"
 
@@ -14,8 +15,8 @@ namespace {
 using testing::FakeHost;
 
 TEST(DataSources, NamesKeepTheirOrder) {
-    const char* engineNames[] = {"N1",     "N2",  "EPR",    "CEPR",     "Torque",
-                                 "EGT",    "ITT", "FF",     "OilQty",   "OilPress",
+    const char* engineNames[] = {"N1",      "N2",  "EPR",      "CEPR",   "Torque",
+                                 "EGT",     "ITT", "FF",       "OilQty", "OilPress",
                                  "OilTemp", "Vib", "HydPress", "HydQty"};
     const char* systemNames[] = {"LeftFuel",  "RightFuel", "CenterFuel", "TotalFuel", "FlapHandle",
                                  "FlapAngle", "SlatAngle", "ApuRPM",     "ApuEGT"};
@@ -52,9 +53,14 @@ TEST(DataSources, ValuesFollowTheUnitSystem) {
         double us, metric;
     };
     const Case cases[] = {
-        {"FF", 1, 1000.0, 453.6},     {"N1", 1, 87.0, 87.0},       {"N1", 0, 0.0, 0.0},
-        {"LeftFuel", 3, tank, tank * 0.4536}, {"TotalFuel", 0, tank, tank * 0.4536},
-        {"FlapAngle", 2, 25.0, 25.0}, {"ApuRPM", 0, 0.0, 0.0},     {"ApuEGT", 0, 0.0, 0.0},
+        {"FF", 1, 1000.0, 453.6},
+        {"N1", 1, 87.0, 87.0},
+        {"N1", 0, 0.0, 0.0},
+        {"LeftFuel", 3, tank, tank * 0.4536},
+        {"TotalFuel", 0, tank, tank * 0.4536},
+        {"FlapAngle", 2, 25.0, 25.0},
+        {"ApuRPM", 0, 0.0, 0.0},
+        {"ApuEGT", 0, 0.0, 0.0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.name) + " engine " + std::to_string(c.engine));

@@ -14,7 +14,7 @@
 namespace zentra::testing {
 
 class FakeHost {
-public:
+  public:
     FakeHost() {
         current() = this;
         table.lookupVar = &lookupVar;
@@ -55,14 +55,14 @@ public:
     std::vector<uint32_t> toggled;
     int lookupCount = 0;
 
-private:
+  private:
     static FakeHost*& current() {
         static FakeHost* host = nullptr;
         return host;
     }
     static const std::vector<std::string>& units() {
-        static const std::vector<std::string> names = {"knot", "percent", "degree",
-                                                       "number", "Pound", "enum"};
+        static const std::vector<std::string> names = {"knot",   "percent", "degree",
+                                                       "number", "Pound",   "enum"};
         return names;
     }
     static void lookupVar(host::ModuleVar* var) {

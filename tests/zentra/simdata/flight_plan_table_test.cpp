@@ -1,5 +1,7 @@
 // The flight-plan copy from the host's GPS block, with every way the block
 // can be short, large or malformed.
+#include "zentra/simdata/flight_plan_table.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,7 +9,6 @@
 #include <vector>
 
 #include "tests/zentra/simdata/fake_host.h"
-#include "zentra/simdata/flight_plan_table.h"
 
 namespace zentra {
 namespace {

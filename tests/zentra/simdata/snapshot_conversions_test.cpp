@@ -26,7 +26,7 @@ struct NumberCase {
 };
 
 class SnapshotConversions : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { liveSnapshot() = SimSnapshot{}; }
     FakeHost host;
 };
@@ -207,8 +207,10 @@ TEST_F(SnapshotConversions, WindDirectionIsMagnetic) {
         double windTrue, variation, direction;
         int rounded;
     };
-    const Case cases[] = {{270.0, 10.0, 260.0, 260}, {5.0, 10.0, 355.0, 355},
-                          {359.6, 0.0, 359.6, 360}, {0.0, -20.0, 20.0, 20}};
+    const Case cases[] = {{270.0, 10.0, 260.0, 260},
+                          {5.0, 10.0, 355.0, 355},
+                          {359.6, 0.0, 359.6, 360},
+                          {0.0, -20.0, 20.0, 20}};
     for (const Case& c : cases) {
         host.setNumber(344, c.windTrue);
         host.setNumber(82, c.variation);
@@ -342,8 +344,7 @@ TEST(HostConversions, IntegerConversionsStayDefinedForAnyDouble) {
     EXPECT_EQ(truncToInt(-2.9), -2);
     EXPECT_EQ(halfUp(-2.5), -2);
     EXPECT_EQ(halfUp(2.5), 3);
-    EXPECT_EQ(halfUp(std::numeric_limits<double>::infinity()),
-              std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(halfUp(std::numeric_limits<double>::infinity()), std::numeric_limits<int32_t>::max());
 }
 
 TEST(HostConversions, WithoutAHostEveryValueReadsZero) {

@@ -15,13 +15,13 @@ namespace {
 using testing::FakeHost;
 
 class SnapshotState : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { liveSnapshot() = SimSnapshot{}; }
     FakeHost host;
 };
 
 TEST_F(SnapshotState, HeightIsMeasuredFromTheLastGroundContact) {
-    host.setNumber(60, 1.0);    // on a runway 500 m high
+    host.setNumber(60, 1.0);  // on a runway 500 m high
     host.setNumber(614, 500.0);
     host.setNumber(2, 39016.0);
     sampleFrame();
