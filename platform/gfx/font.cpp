@@ -21,11 +21,11 @@ Status FontFamily::fromName(const std::string& utf8Name, FontFamily* out) {
 }
 
 const FontFamily& FontFamily::genericSansSerif() {
-    static const FontFamily family = [] {
+    static const FontFamily& family = *new FontFamily([] {
         FontFamily f;
         f.info_ = detail::genericSansSerifFamily();
         return f;
-    }();
+    }());
     return family;
 }
 

@@ -105,11 +105,13 @@ std::unique_ptr<StyleFace> makeFace(const FamilyInfo& info, int style) {
             std::lock_guard lock(libraryMutex());
             sf->metrics = readMetrics(match);
         }
+        CairoLock lock;
         sf->face = cairo_ft_font_face_create_for_pattern(match);
         FcPatternDestroy(match);
     }
     if (sf->face == nullptr || cairo_font_face_status(sf->face) != CAIRO_STATUS_SUCCESS) {
         // No usable font file: the toy sans face still draws something.
+        CairoLock lock;
         sf->face = cairo_toy_font_face_create(
             "sans-serif", (style & 2) ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
             (style & 1) ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
@@ -128,7 +130,8 @@ const StyleFace& FamilyInfo::face(int style) const {
 
 std::shared_ptr<const FamilyInfo> findFamily(const std::string& utf8Name) {
     if (utf8Name.empty()) return nullptr;
-    static std::map<std::string, std::shared_ptr<const FamilyInfo>> cache;
+    // Kept for the life of the process, with the cairo faces the families hold.
+    static auto& cache = *new std::map<std::string, std::shared_ptr<const FamilyInfo>>;
     std::string key = utf8Name;
     std::transform(key.begin(), key.end(), key.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });
@@ -156,7 +159,7 @@ std::shared_ptr<const FamilyInfo> findFamily(const std::string& utf8Name) {
 }
 
 std::shared_ptr<const FamilyInfo> genericSansSerifFamily() {
-    static const std::shared_ptr<const FamilyInfo> family = [] {
+    static const std::shared_ptr<const FamilyInfo>& family = *new std::shared_ptr<const FamilyInfo>([] {
         auto info = std::make_shared<FamilyInfo>();
         info->requested = "sans-serif";
         info->generic = true;
@@ -166,7 +169,7 @@ std::shared_ptr<const FamilyInfo> genericSansSerifFamily() {
         }
         if (info->name.empty()) info->name = "sans-serif";
         return std::shared_ptr<const FamilyInfo>(std::move(info));
-    }();
+    }());
     return family;
 }
 

@@ -12,4 +12,18 @@ void ensureInitialised() {
     std::call_once(once, [] { FcInit(); });
 }
 
+#if defined(__SANITIZE_THREAD__)
+namespace {
+std::recursive_mutex& cairoMutex() {
+    static std::recursive_mutex m;
+    return m;
+}
+}  // namespace
+CairoLock::CairoLock() { cairoMutex().lock(); }
+CairoLock::~CairoLock() { cairoMutex().unlock(); }
+#else
+CairoLock::CairoLock() = default;
+CairoLock::~CairoLock() = default;
+#endif
+
 }  // namespace platform::gfx::detail

@@ -327,6 +327,7 @@ struct Graphics::Impl {
     // Runs one raster operation that touches at most deviceBounds.
     void raster(const RectF& deviceBounds, const std::function<void(cairo_t*)>& draw) {
         if (!target) return;
+        detail::CairoLock lock;
         cairo_t* cr = target->context();
         if (cr == nullptr) return;
         const ClipMode mode = applyClip(cr);
@@ -454,6 +455,7 @@ Status Graphics::create(host::HDC hdc, std::unique_ptr<Graphics>* out) {
     detail::ensureInitialised();
     auto impl = std::make_unique<Impl>();
     impl->target = std::make_unique<detail::RasterTarget>(hdc);
+    detail::CairoLock lock;
     if (impl->target->context() == nullptr) return Status::InvalidParameter;
     impl->width = hdc->width;
     impl->height = hdc->height;
@@ -632,6 +634,7 @@ Status Graphics::clear(Argb color) {
     r.points = corners({0, 0, float(width()), float(height())});
     i.emit(r);
     if (!i.target) return Status::Ok;
+    detail::CairoLock lock;
     cairo_t* cr = i.target->context();
     if (cr == nullptr) return Status::WrongState;
     cairo_save(cr);
@@ -916,6 +919,7 @@ Status Graphics::drawImage(const Bitmap* image, float x, float y) {
     r.imageHeight = image->height();
     i.emit(r);
     if (!i.target || !dev.isInvertible()) return Status::Ok;
+    detail::CairoLock lock;
     cairo_surface_t* src = detail::sourceSurface(*image->surface());
     if (src == nullptr) return Status::OutOfMemory;
     const auto e = dev.elements();
@@ -938,6 +942,7 @@ Status Graphics::drawImage(const Bitmap* image, float x, float y) {
 
 Status Graphics::flush() {
     if (impl_->target) {
+        detail::CairoLock lock;
         if (cairo_t* cr = impl_->target->context()) cairo_surface_flush(cairo_get_target(cr));
     }
     return Status::Ok;

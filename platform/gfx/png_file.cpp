@@ -4,11 +4,13 @@
 
 #include <cstring>
 
+#include "platform/gfx/gfx_init.h"
 #include "platform/gfx/raster_target.h"
 
 namespace platform::gfx {
 
 Status savePng(const host::Surface& surface, const std::string& path) {
+    detail::CairoLock lock;
     cairo_surface_t* src = detail::sourceSurface(surface);
     if (src == nullptr) return Status::InvalidParameter;
     const cairo_status_t s = cairo_surface_write_to_png(src, path.c_str());
@@ -23,6 +25,7 @@ Status savePng(const Bitmap& bitmap, const std::string& path) {
 
 Status loadPng(const std::string& path, Bitmap* out) {
     if (out == nullptr) return Status::InvalidParameter;
+    detail::CairoLock lock;
     cairo_surface_t* img = cairo_image_surface_create_from_png(path.c_str());
     if (cairo_surface_status(img) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(img);

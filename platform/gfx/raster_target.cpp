@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/gfx/bitmap.h"
+#include "platform/gfx/gfx_init.h"
 
 namespace platform::gfx::detail {
 namespace {
@@ -76,6 +77,7 @@ RasterTarget::RasterTarget(host::Surface* surface) : surface_(surface) {}
 RasterTarget::~RasterTarget() { release(); }
 
 void RasterTarget::release() {
+    CairoLock lock;
     if (cr_ != nullptr) cairo_destroy(cr_);
     if (cs_ != nullptr) cairo_surface_destroy(cs_);
     cr_ = nullptr;
@@ -85,6 +87,7 @@ void RasterTarget::release() {
 cairo_t* RasterTarget::context() {
     if (surface_ == nullptr) return nullptr;
     if (cr_ != nullptr && sameRecord(*surface_, seen_)) return cr_;
+    CairoLock lock;
     release();
     seen_ = *surface_;
     if (!isValidSurface(seen_) || seen_.width > kMaxSide || seen_.height > kMaxSide) return nullptr;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/gfx/gfx_init.h"
 #include "platform/gfx/text_utf8.h"
 
 namespace platform::gfx::detail {
@@ -53,6 +54,7 @@ Status layoutText(std::wstring_view text, const Font& font, const RectF& layout,
     const float pad = em / 6;
     out->em = em;
     out->face = &face;
+    CairoLock lock;
 
     cairo_matrix_t fm, ctm;
     cairo_matrix_init_scale(&fm, em, em);
