@@ -69,6 +69,10 @@ const std::vector<OptionSpec>& options() {
              o.rate = positiveNumber("--rate", v);
              if (o.rate > 1000.0) bad("--rate", "at most 1000 frames per second");
          }},
+        {"--record-draw", "FILE",
+         "write every drawing call of the vector displays to FILE as JSON lines "
+         "(docs/draw-recording.md)",
+         [](RunOptions& o, const std::string& v) { o.recordDrawFile = v; }},
         {"--no-progress", nullptr, "never show the progress bar",
          [](RunOptions& o, const std::string&) { o.progress = false; }},
     };

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <set>
 
+#include "platform/gfx/draw_recording.h"
 #include "platform/win32/paths.h"
 #include "platform/win32/window_lookup.h"
 #include "simhost/compositor.h"
@@ -83,6 +84,10 @@ int runSimhost(const RunOptions& o, std::ostream& report) {
         throw HostError(dataDir, 0, "no such folder (--data)");
     }
     MainWindowClass mainWindow;
+    if (!o.recordDrawFile.empty() &&
+        platform::gfx::setDrawRecordingFile(o.recordDrawFile) != platform::gfx::Status::Ok) {
+        throw HostError(o.recordDrawFile, 0, "cannot write the draw recording (--record-draw)");
+    }
 
     Simulator sim(std::move(panel), std::move(scenario), settings);
     const std::set<int64_t> captures = captureFrames(o, sim, duration);
@@ -109,6 +114,7 @@ int runSimhost(const RunOptions& o, std::ostream& report) {
         progress.update(f + 1);
     }
     loop.finish();
+    if (!o.recordDrawFile.empty()) platform::gfx::setDrawRecordingFile("");
     progress.finish();
     sim.eventLog().write(eventsFile);
 

@@ -17,6 +17,7 @@ struct RunOptions {
     std::string dataDir;          // folder the simulator runs in; empty: simhost's folder
     double rate = 18.0;           // frames per simulated second
     bool progress = true;
+    std::string recordDrawFile;   // every drawing call as JSON lines; empty: off
 };
 
 }  // namespace simhost
