@@ -114,19 +114,22 @@ Handle createFile(const char* path, uint32_t access, uint32_t shareMode, uint32_
     file->inode = st.st_ino;
     file->access = access;
     file->share = shareMode;
+    bool shared = true;
     {
         std::lock_guard lock(openFiles().mutex);
         for (const FileObject* open : openFiles().files) {
             if (open->device == st.st_dev && open->inode == st.st_ino &&
                 !compatible(*open, access, shareMode)) {
-                file->fd = -1;
-                ::close(fd);
-                closeHandle(file);  // not yet in the open table: nothing else to undo
-                setLastError(kErrorSharingViolation);
-                return kInvalidHandle;
+                shared = false;
+                break;
             }
         }
-        openFiles().files.insert(file);
+        if (shared) openFiles().files.insert(file);
+    }
+    if (!shared) {
+        closeHandle(file);  // not in the open table: only the descriptor to release
+        setLastError(kErrorSharingViolation);
+        return kInvalidHandle;
     }
     // Truncate only once the share check has passed, never under another open.
     if (creation == kCreateAlways && st.st_size > 0) {

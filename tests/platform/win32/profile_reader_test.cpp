@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "platform/win32/files.h"
 #include "platform/win32/paths.h"
 #include "temp_dir.h"
