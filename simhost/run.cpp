@@ -84,10 +84,6 @@ int runSimhost(const RunOptions& o, std::ostream& report) {
         throw HostError(dataDir, 0, "no such folder (--data)");
     }
     MainWindowClass mainWindow;
-    if (!o.recordDrawFile.empty() &&
-        platform::gfx::setDrawRecordingFile(o.recordDrawFile) != platform::gfx::Status::Ok) {
-        throw HostError(o.recordDrawFile, 0, "cannot write the draw recording (--record-draw)");
-    }
 
     Simulator sim(std::move(panel), std::move(scenario), settings);
     const std::set<int64_t> captures = captureFrames(o, sim, duration);
@@ -95,6 +91,11 @@ int runSimhost(const RunOptions& o, std::ostream& report) {
     std::error_code ec;
     fs::create_directories(o.outDir, ec);
     if (!fs::is_directory(o.outDir)) throw HostError(o.outDir, 0, "cannot create the output folder");
+    // Opened once everything else checked out, so a bad run leaves no file.
+    if (!o.recordDrawFile.empty() &&
+        platform::gfx::setDrawRecordingFile(o.recordDrawFile) != platform::gfx::Status::Ok) {
+        throw HostError(o.recordDrawFile, 0, "cannot write the draw recording (--record-draw)");
+    }
 
     FrameLoop loop(sim);
     ProgressBar progress(sim.lastFrame() + 1, o.progress);
