@@ -14,8 +14,7 @@ Status Canvas::record(Status status) {
     return status;
 }
 
-#define CANVAS_CALL(expr) \
-    return record(graphics_ == nullptr ? kNoGraphics : graphics_->expr)
+#define CANVAS_CALL(expr) return record(graphics_ == nullptr ? kNoGraphics : graphics_->expr)
 
 Status Canvas::setSmoothingMode(gfx::SmoothingMode mode) { CANVAS_CALL(setSmoothingMode(mode)); }
 
@@ -73,13 +72,11 @@ Status Canvas::drawPolygon(const gfx::Pen* pen, const gfx::PointF* points, int c
     CANVAS_CALL(drawPolygon(pen, points, count));
 }
 
-Status Canvas::fillRectangle(const gfx::Brush* brush, float x, float y, float width,
-                             float height) {
+Status Canvas::fillRectangle(const gfx::Brush* brush, float x, float y, float width, float height) {
     CANVAS_CALL(fillRectangle(brush, x, y, width, height));
 }
 
-Status Canvas::fillEllipse(const gfx::Brush* brush, float x, float y, float width,
-                           float height) {
+Status Canvas::fillEllipse(const gfx::Brush* brush, float x, float y, float width, float height) {
     CANVAS_CALL(fillEllipse(brush, x, y, width, height));
 }
 
@@ -96,9 +93,8 @@ Status Canvas::fillRegion(const gfx::Brush* brush, const gfx::Region* region) {
     CANVAS_CALL(fillRegion(brush, region));
 }
 
-Status Canvas::drawString(const wchar_t* text, int length, const gfx::Font* font,
-                          gfx::PointF at, const gfx::StringFormat* format,
-                          const gfx::Brush* brush) {
+Status Canvas::drawString(const wchar_t* text, int length, const gfx::Font* font, gfx::PointF at,
+                          const gfx::StringFormat* format, const gfx::Brush* brush) {
     return drawString(text, length, font, gfx::RectF{at.x, at.y, 0, 0}, format, brush);
 }
 
@@ -108,8 +104,8 @@ Status Canvas::drawString(const wchar_t* text, int length, const gfx::Font* font
     CANVAS_CALL(drawString(text, length, font, layout, format, brush));
 }
 
-Status Canvas::measureString(const wchar_t* text, int length, const gfx::Font* font,
-                             gfx::PointF at, const gfx::StringFormat* format, gfx::RectF* box) {
+Status Canvas::measureString(const wchar_t* text, int length, const gfx::Font* font, gfx::PointF at,
+                             const gfx::StringFormat* format, gfx::RectF* box) {
     CANVAS_CALL(measureString(text, length, font, gfx::RectF{at.x, at.y, 0, 0}, format, box));
 }
 

@@ -8,7 +8,7 @@
 namespace zentra {
 
 class Canvas {
-public:
+  public:
     Canvas() = default;
     explicit Canvas(gfx::Graphics* graphics) : graphics_(graphics) {}
 
@@ -43,29 +43,25 @@ public:
                         float startAngle, float sweepAngle);
     gfx::Status drawPolygon(const gfx::Pen* pen, const gfx::PointF* points, int count);
 
-    gfx::Status fillRectangle(const gfx::Brush* brush, float x, float y, float width,
-                              float height);
-    gfx::Status fillEllipse(const gfx::Brush* brush, float x, float y, float width,
-                            float height);
+    gfx::Status fillRectangle(const gfx::Brush* brush, float x, float y, float width, float height);
+    gfx::Status fillEllipse(const gfx::Brush* brush, float x, float y, float width, float height);
     gfx::Status fillPie(const gfx::Brush* brush, float x, float y, float width, float height,
                         float startAngle, float sweepAngle);
     gfx::Status fillPolygon(const gfx::Brush* brush, const gfx::PointF* points, int count);
     gfx::Status fillRegion(const gfx::Brush* brush, const gfx::Region* region);
 
     // Text at a point: a layout rectangle of zero size whose corner is the point.
-    gfx::Status drawString(const wchar_t* text, int length, const gfx::Font* font,
-                           gfx::PointF at, const gfx::StringFormat* format,
-                           const gfx::Brush* brush);
+    gfx::Status drawString(const wchar_t* text, int length, const gfx::Font* font, gfx::PointF at,
+                           const gfx::StringFormat* format, const gfx::Brush* brush);
     gfx::Status drawString(const wchar_t* text, int length, const gfx::Font* font,
                            const gfx::RectF& layout, const gfx::StringFormat* format,
                            const gfx::Brush* brush);
     gfx::Status measureString(const wchar_t* text, int length, const gfx::Font* font,
-                              gfx::PointF at, const gfx::StringFormat* format,
-                              gfx::RectF* box);
+                              gfx::PointF at, const gfx::StringFormat* format, gfx::RectF* box);
 
     gfx::Status drawImage(const gfx::Bitmap* image, float x, float y);
 
-private:
+  private:
     gfx::Graphics* graphics_ = nullptr;
     gfx::Status lastStatus_ = gfx::Status::Ok;
 };
@@ -73,13 +69,13 @@ private:
 // A nested drawing frame: the transform, clip and quality settings made
 // inside it are undone when it goes out of scope.
 class CanvasContainer {
-public:
+  public:
     explicit CanvasContainer(Canvas& canvas);
     ~CanvasContainer();
     CanvasContainer(const CanvasContainer&) = delete;
     CanvasContainer& operator=(const CanvasContainer&) = delete;
 
-private:
+  private:
     Canvas& canvas_;
     gfx::GraphicsContainer container_ = 0;
     bool open_ = false;

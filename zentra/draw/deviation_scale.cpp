@@ -12,10 +12,17 @@ using P = gfx::PointF;
 
 void drawMark(Canvas& canvas, const gfx::Pen* pen, SymbolShape shape, P at, float m) {
     switch (shape) {
-        case SymbolShape::Square: canvas.drawRectangle(pen, at.x - m, at.y - m, 2 * m, 2 * m); break;
-        case SymbolShape::Circle: drawCircle(canvas, pen, at, m); break;
-        case SymbolShape::Diamond: drawDiamond(canvas, pen, at, m); break;
-        default: break;
+        case SymbolShape::Square:
+            canvas.drawRectangle(pen, at.x - m, at.y - m, 2 * m, 2 * m);
+            break;
+        case SymbolShape::Circle:
+            drawCircle(canvas, pen, at, m);
+            break;
+        case SymbolShape::Diamond:
+            drawDiamond(canvas, pen, at, m);
+            break;
+        default:
+            break;
     }
 }
 
@@ -55,8 +62,7 @@ void drawVerticalDeviationScale(Canvas& canvas, const DeviationScale& scale, flo
     drawScale(canvas, scale, deviation, true);
 }
 
-void drawHorizontalDeviationScale(Canvas& canvas, const DeviationScale& scale,
-                                  float deviation) {
+void drawHorizontalDeviationScale(Canvas& canvas, const DeviationScale& scale, float deviation) {
     drawScale(canvas, scale, deviation, false);
 }
 

@@ -19,7 +19,6 @@ struct DeviationScale {
 // Glide slope: marks along y, the indicator at cy + 2 * deviation * d.
 void drawVerticalDeviationScale(Canvas& canvas, const DeviationScale& scale, float deviation);
 // Localizer: marks along x, the indicator at cx + 2 * deviation * d.
-void drawHorizontalDeviationScale(Canvas& canvas, const DeviationScale& scale,
-                                  float deviation);
+void drawHorizontalDeviationScale(Canvas& canvas, const DeviationScale& scale, float deviation);
 
 }  // namespace zentra

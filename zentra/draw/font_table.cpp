@@ -18,8 +18,8 @@ std::unique_ptr<gfx::Font> makeFont(const FontSpec& spec) {
         gfx::Status::Ok) {
         return font;
     }
-    if (gfx::Font::create(gfx::FontFamily::genericSansSerif(), size, spec.style,
-                          gfx::Unit::Pixel, font.get()) == gfx::Status::Ok) {
+    if (gfx::Font::create(gfx::FontFamily::genericSansSerif(), size, spec.style, gfx::Unit::Pixel,
+                          font.get()) == gfx::Status::Ok) {
         return font;
     }
     return nullptr;

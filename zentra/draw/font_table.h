@@ -20,7 +20,7 @@ struct FontSpec {
 };
 
 class FontTable {
-public:
+  public:
     // Drops every slot and its live font, then makes count empty slots.
     void reset(int count);
     int count() const { return int(specs_.size()); }
@@ -39,7 +39,7 @@ public:
     void rebuildFonts();
     void releaseFonts();
 
-private:
+  private:
     std::vector<FontSpec> specs_;
     std::vector<std::unique_ptr<gfx::Font>> fonts_;
 };

@@ -38,8 +38,8 @@ TickWindow tickWindow(double value, float visibleRange, int32_t step, int32_t ma
     return window;
 }
 
-MovingTapeFrame::MovingTapeFrame(Canvas& canvas, const gfx::Region* clip,
-                                 const TapeGeometry& tape, const TapeScale& scale, double value)
+MovingTapeFrame::MovingTapeFrame(Canvas& canvas, const gfx::Region* clip, const TapeGeometry& tape,
+                                 const TapeScale& scale, double value)
     : canvas_(canvas), k_(scale.k) {
     if (clip != nullptr) canvas_.setClip(clip);
     outerOpen_ = canvas_.beginContainer(&outer_) == gfx::Status::Ok;

@@ -8,12 +8,12 @@
 namespace zentra {
 
 struct TapeGeometry {
-    gfx::RectF box;             // logical units
-    float visibleRange = 0;     // V: value units over the box height
-    int32_t step = 0;           // S: value units between ticks
-    int32_t alignment = 0;      // TextAnchor; its LEFT bit puts the edge left
-    int32_t minimum = 0;        // values below are not drawn
-    int32_t margin = 0;         // extra ticks beyond half the range: 2 speed, 1 altitude
+    gfx::RectF box;          // logical units
+    float visibleRange = 0;  // V: value units over the box height
+    int32_t step = 0;        // S: value units between ticks
+    int32_t alignment = 0;   // TextAnchor; its LEFT bit puts the edge left
+    int32_t minimum = 0;     // values below are not drawn
+    int32_t margin = 0;      // extra ticks beyond half the range: 2 speed, 1 altitude
 };
 
 // Derived when the layout is marked dirty.
@@ -55,7 +55,7 @@ TickWindow tickWindow(double value, float visibleRange, int32_t step, int32_t ma
 // Anti-aliased text while the frame is open. The destructor closes the
 // containers (restoring transform and text quality) and resets the clip.
 class MovingTapeFrame {
-public:
+  public:
     MovingTapeFrame(Canvas& canvas, const gfx::Region* clip, const TapeGeometry& tape,
                     const TapeScale& scale, double value);
     ~MovingTapeFrame();
@@ -64,7 +64,7 @@ public:
 
     float y(double v) const { return float(v * k_); }
 
-private:
+  private:
     Canvas& canvas_;
     double k_;
     gfx::GraphicsContainer outer_ = 0;

@@ -57,9 +57,8 @@ void drawDeviationDots(Canvas& canvas, const NavNeedleSet& set) {
     for (float x : offsets) canvas.drawEllipse(set.dotPen, x - r, -r, 2 * r, 2 * r);
 }
 
-void drawBearingPointer(Canvas& canvas, gfx::Pen* pen, bool antiAlias, float length,
-                        float angle, bool closed, ArrowShape shape, float headSize,
-                        float spacing) {
+void drawBearingPointer(Canvas& canvas, gfx::Pen* pen, bool antiAlias, float length, float angle,
+                        bool closed, ArrowShape shape, float headSize, float spacing) {
     CanvasContainer frame(canvas);
     enterRotatedFrame(canvas, angle, antiAlias);
     const float l = length;
@@ -90,12 +89,15 @@ void drawBearingPointer(Canvas& canvas, gfx::Pen* pen, bool antiAlias, float len
             canvas.drawPolygon(pen, points, 10);
             break;
         }
-        case ArrowShape::End: drawHead(canvas, pen, l, h, closed); break;
+        case ArrowShape::End:
+            drawHead(canvas, pen, l, h, closed);
+            break;
         case ArrowShape::Standard:
             if (pen != nullptr) pen->setEndCap(gfx::LineCap::ArrowAnchor);
             canvas.drawLine(pen, 0, l, 0, -l);
             break;
-        case ArrowShape::None: break;
+        case ArrowShape::None:
+            break;
     }
     if (pen != nullptr) pen->setEndCap(gfx::LineCap::Flat);
 }

@@ -67,9 +67,8 @@ void drawDeviationDots(Canvas& canvas, const NavNeedleSet& set);
 
 // One pointer through the origin turned by angle: head at (0, -length),
 // tail at (0, length). The pen's end cap is flat again afterwards.
-void drawBearingPointer(Canvas& canvas, gfx::Pen* pen, bool antiAlias, float length,
-                        float angle, bool closed, ArrowShape shape, float headSize,
-                        float spacing);
+void drawBearingPointer(Canvas& canvas, gfx::Pen* pen, bool antiAlias, float length, float angle,
+                        bool closed, ArrowShape shape, float headSize, float spacing);
 
 // VOR 1, VOR 2 and ADF pointers, then the course pointer with its dots,
 // deviation bar and to/from triangle.

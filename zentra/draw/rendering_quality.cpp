@@ -4,10 +4,14 @@ namespace zentra {
 
 gfx::TextRenderingHint textHintFor(FontQuality quality) {
     switch (quality) {
-        case FontQuality::SingleBit: return gfx::TextRenderingHint::SingleBitPerPixelGridFit;
-        case FontQuality::Antialiased: return gfx::TextRenderingHint::AntiAlias;
-        case FontQuality::ClearType: return gfx::TextRenderingHint::ClearTypeGridFit;
-        case FontQuality::Default: break;
+        case FontQuality::SingleBit:
+            return gfx::TextRenderingHint::SingleBitPerPixelGridFit;
+        case FontQuality::Antialiased:
+            return gfx::TextRenderingHint::AntiAlias;
+        case FontQuality::ClearType:
+            return gfx::TextRenderingHint::ClearTypeGridFit;
+        case FontQuality::Default:
+            break;
     }
     return gfx::TextRenderingHint::SystemDefault;
 }

@@ -108,13 +108,12 @@ std::array<gfx::PointF, 11> rollingWindowOutline(const gfx::RectF& box, float po
     const float p = pointerSize;
     const float drumLeft = x + w - drumWidth;
     if (pointerOnRight) {
-        return {P{x + w, cy - r2},     P{drumLeft, cy - r2}, P{drumLeft, y},
-                P{x, y},               P{x, y + hgt},        P{drumLeft, y + hgt},
-                P{drumLeft, cy + r2},  P{x + w, cy + r2},    P{x + w, cy + p},
-                P{x + w + p, cy},      P{x + w, cy - p}};
+        return {P{x + w, cy - r2}, P{drumLeft, cy - r2}, P{drumLeft, y},       P{x, y},
+                P{x, y + hgt},     P{drumLeft, y + hgt}, P{drumLeft, cy + r2}, P{x + w, cy + r2},
+                P{x + w, cy + p},  P{x + w + p, cy},     P{x + w, cy - p}};
     }
-    return {P{x + w, cy - r2}, P{drumLeft, cy - r2}, P{drumLeft, y},       P{x, y},
-            P{x, cy - p},      P{x - p, cy},         P{x, cy + p},         P{x, y + hgt},
+    return {P{x + w, cy - r2},    P{drumLeft, cy - r2}, P{drumLeft, y},   P{x, y},
+            P{x, cy - p},         P{x - p, cy},         P{x, cy + p},     P{x, y + hgt},
             P{drumLeft, y + hgt}, P{drumLeft, cy + r2}, P{x + w, cy + r2}};
 }
 

@@ -27,8 +27,7 @@ RollingMetrics measureRollingMetrics(Canvas& canvas, const gfx::Font* drumFont, 
 void drawRollingDigits(Canvas& canvas, const gfx::Brush* brush, const gfx::Font* highFont,
                        const gfx::Font* drumFont, double value, int64_t n, int32_t divisor,
                        int32_t drumStep, int32_t drumDigits, gfx::PointF anchor,
-                       const RollingMetrics& metrics, int32_t anchorBits,
-                       double threshold = 0.9);
+                       const RollingMetrics& metrics, int32_t anchorBits, double threshold = 0.9);
 
 // The window's outline: the box with a drum column drumWidth wide at its
 // right side reaching drumHeight / 2 above and below the centre line, and a

@@ -24,24 +24,28 @@ uint32_t colorInUse(uint32_t configuredColor, float brightness) {
     return 0xFF000000u | red << 16 | green << 8 | blue;
 }
 
-bool hasPen(StyleKind kind) {
+bool styleHasPen(StyleKind kind) {
     switch (kind) {
         case StyleKind::Pen:
         case StyleKind::PenAndFill:
         case StyleKind::LongDashPen:
         case StyleKind::ShortDashPen:
-        case StyleKind::PenAndDiagonalHatch: return true;
-        default: return false;
+        case StyleKind::PenAndDiagonalHatch:
+            return true;
+        default:
+            return false;
     }
 }
 
-bool hasBrush(StyleKind kind) {
+bool styleHasBrush(StyleKind kind) {
     switch (kind) {
         case StyleKind::PenAndFill:
         case StyleKind::Fill:
         case StyleKind::PenAndDiagonalHatch:
-        case StyleKind::VerticalHatch: return true;
-        default: return false;
+        case StyleKind::VerticalHatch:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -123,7 +127,7 @@ void StyleTable::rebuildSlot(size_t slot) {
     if (style.transparent) return;
     const uint32_t color = style.colorInUse;
 
-    if (hasPen(style.kind)) {
+    if (styleHasPen(style.kind)) {
         auto pen = std::make_unique<gfx::Pen>(color, style.width, gfx::Unit::World);
         if (style.kind == StyleKind::LongDashPen) {
             const float dashes[] = {4.0f, 4.0f};
@@ -136,7 +140,9 @@ void StyleTable::rebuildSlot(size_t slot) {
     }
     switch (style.kind) {
         case StyleKind::PenAndFill:
-        case StyleKind::Fill: brushes_[slot] = std::make_unique<gfx::SolidBrush>(color); break;
+        case StyleKind::Fill:
+            brushes_[slot] = std::make_unique<gfx::SolidBrush>(color);
+            break;
         case StyleKind::PenAndDiagonalHatch:
             brushes_[slot] =
                 std::make_unique<gfx::HatchBrush>(gfx::HatchStyle::ForwardDiagonal, color, 0);
@@ -145,7 +151,8 @@ void StyleTable::rebuildSlot(size_t slot) {
             brushes_[slot] =
                 std::make_unique<gfx::HatchBrush>(gfx::HatchStyle::LightVertical, color, 0);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

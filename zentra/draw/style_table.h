@@ -36,11 +36,11 @@ struct DrawStyle {
 // truncated, as opaque ARGB. A factor that is not a number counts as 0.
 uint32_t colorInUse(uint32_t configuredColor, float brightness);
 
-bool hasPen(StyleKind kind);
-bool hasBrush(StyleKind kind);
+bool styleHasPen(StyleKind kind);
+bool styleHasBrush(StyleKind kind);
 
 class StyleTable {
-public:
+  public:
     // Drops every slot and its live objects, then makes count unset slots.
     void reset(int count);
     int count() const { return int(styles_.size()); }
@@ -67,7 +67,7 @@ public:
     // Live objects dropped, styles kept.
     void releaseStyleObjects();
 
-private:
+  private:
     void rebuildSlot(size_t slot);
 
     std::vector<DrawStyle> styles_;

@@ -40,8 +40,7 @@ void drawTriangle(Canvas& canvas, const gfx::Pen* pen, gfx::PointF tip, float s,
     canvas.drawPolygon(pen, points.data(), int(points.size()));
 }
 
-void fillTriangle(Canvas& canvas, const gfx::Brush* brush, gfx::PointF tip, float s,
-                  float angle) {
+void fillTriangle(Canvas& canvas, const gfx::Brush* brush, gfx::PointF tip, float s, float angle) {
     const auto points = trianglePoints(tip, s, angle);
     canvas.fillPolygon(brush, points.data(), int(points.size()));
 }
@@ -51,8 +50,7 @@ void drawDiamond(Canvas& canvas, const gfx::Pen* pen, gfx::PointF c, float s) {
     canvas.drawPolygon(pen, points, 4);
 }
 
-void drawLongDiamond(Canvas& canvas, const gfx::Pen* pen, gfx::PointF c, float s,
-                     int orientation) {
+void drawLongDiamond(Canvas& canvas, const gfx::Pen* pen, gfx::PointF c, float s, int orientation) {
     float w = s;
     float v = s;
     if (orientation == 0) {
@@ -71,27 +69,25 @@ void drawStar(Canvas& canvas, const gfx::Pen* pen, gfx::PointF c, float s) {
     canvas.drawPolygon(pen, points, 8);
 }
 
-void drawDoubleTriangle(Canvas& canvas, const gfx::Pen* pen, gfx::PointF a, float s,
-                        float angle) {
-    P points[] = {{a.x - s, a.y}, {a.x + s, a.y}, {a.x + s, a.y - s}, {a.x, a.y},
-                  {a.x - s, a.y - s}};
+void drawDoubleTriangle(Canvas& canvas, const gfx::Pen* pen, gfx::PointF a, float s, float angle) {
+    P points[] = {
+        {a.x - s, a.y}, {a.x + s, a.y}, {a.x + s, a.y - s}, {a.x, a.y}, {a.x - s, a.y - s}};
     rotateAbout(a, angle, points, 5);
     canvas.drawPolygon(pen, points, 5);
 }
 
-void drawApShapeSmall(Canvas& canvas, const gfx::Pen* pen, gfx::PointF a, float s,
-                      float angle) {
+void drawApShapeSmall(Canvas& canvas, const gfx::Pen* pen, gfx::PointF a, float s, float angle) {
     const float h = 0.5f * s;
-    P points[] = {{a.x - s, a.y},     {a.x + s, a.y}, {a.x + s, a.y - h}, {a.x + h, a.y - h},
-                  {a.x, a.y},         {a.x - h, a.y - h}, {a.x - s, a.y - h}};
+    P points[] = {{a.x - s, a.y}, {a.x + s, a.y},     {a.x + s, a.y - h}, {a.x + h, a.y - h},
+                  {a.x, a.y},     {a.x - h, a.y - h}, {a.x - s, a.y - h}};
     rotateAbout(a, angle, points, 7);
     canvas.drawPolygon(pen, points, 7);
 }
 
 void drawApShapeBig(Canvas& canvas, const gfx::Pen* pen, gfx::PointF a, float s, float angle) {
-    P points[] = {{a.x - s, a.y},           {a.x + s, a.y},
-                  {a.x + s, a.y - s},       {a.x + 0.3f * s, a.y - s},
-                  {a.x, a.y - 0.6f * s},    {a.x - 0.3f * s, a.y - s},
+    P points[] = {{a.x - s, a.y},        {a.x + s, a.y},
+                  {a.x + s, a.y - s},    {a.x + 0.3f * s, a.y - s},
+                  {a.x, a.y - 0.6f * s}, {a.x - 0.3f * s, a.y - s},
                   {a.x - s, a.y - s}};
     rotateAbout(a, angle, points, 7);
     canvas.drawPolygon(pen, points, 7);

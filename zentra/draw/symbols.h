@@ -18,8 +18,7 @@ void drawCircle(Canvas& canvas, const gfx::Pen* pen, gfx::PointF centre, float r
 // down, at 90 left, at 180 up, at 270 right.
 std::array<gfx::PointF, 3> trianglePoints(gfx::PointF tip, float s, float angle);
 void drawTriangle(Canvas& canvas, const gfx::Pen* pen, gfx::PointF tip, float s, float angle);
-void fillTriangle(Canvas& canvas, const gfx::Brush* brush, gfx::PointF tip, float s,
-                  float angle);
+void fillTriangle(Canvas& canvas, const gfx::Brush* brush, gfx::PointF tip, float s, float angle);
 
 void drawDiamond(Canvas& canvas, const gfx::Pen* pen, gfx::PointF centre, float s);
 // Orientation 0: twice as wide as tall; 1: twice as tall as wide; any other:
@@ -34,7 +33,6 @@ void drawDoubleTriangle(Canvas& canvas, const gfx::Pen* pen, gfx::PointF anchor,
                         float angle);
 void drawApShapeSmall(Canvas& canvas, const gfx::Pen* pen, gfx::PointF anchor, float s,
                       float angle);
-void drawApShapeBig(Canvas& canvas, const gfx::Pen* pen, gfx::PointF anchor, float s,
-                    float angle);
+void drawApShapeBig(Canvas& canvas, const gfx::Pen* pen, gfx::PointF anchor, float s, float angle);
 
 }  // namespace zentra

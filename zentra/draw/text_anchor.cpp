@@ -39,8 +39,7 @@ float baselineOffset(const gfx::Font& font) {
 }
 
 void drawTextAtBaseline(Canvas& canvas, const wchar_t* text, int length, const gfx::Font* font,
-                        gfx::PointF at, const gfx::StringFormat* format,
-                        const gfx::Brush* brush) {
+                        gfx::PointF at, const gfx::StringFormat* format, const gfx::Brush* brush) {
     gfx::StringFormat nearFormat = format != nullptr ? format->clone() : gfx::StringFormat();
     nearFormat.setLineAlignment(gfx::StringAlignment::Near);
     const float offset = font != nullptr ? baselineOffset(*font) : 0;

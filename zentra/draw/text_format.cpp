@@ -24,11 +24,16 @@ std::string formatDuration(int seconds) {
 
 std::wstring compassLabel(int degrees) {
     switch (degrees) {
-        case 0: return L"N";
-        case 90: return L"E";
-        case 180: return L"S";
-        case 270: return L"W";
-        default: return std::to_wstring(degrees / 10);
+        case 0:
+            return L"N";
+        case 90:
+            return L"E";
+        case 180:
+            return L"S";
+        case 270:
+            return L"W";
+        default:
+            return std::to_wstring(degrees / 10);
     }
 }
 

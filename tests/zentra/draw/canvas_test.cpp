@@ -97,8 +97,7 @@ TEST(RenderingQuality, SettingsAndForcedText) {
         {true, FontQuality::SingleBit, false, gfx::SmoothingMode::AntiAlias,
          H::SingleBitPerPixelGridFit},
         {false, FontQuality::Antialiased, false, gfx::SmoothingMode::Default, H::AntiAlias},
-        {true, FontQuality::ClearType, false, gfx::SmoothingMode::AntiAlias,
-         H::ClearTypeGridFit},
+        {true, FontQuality::ClearType, false, gfx::SmoothingMode::AntiAlias, H::ClearTypeGridFit},
         {true, FontQuality::SingleBit, true, gfx::SmoothingMode::AntiAlias, H::AntiAlias},
         {false, FontQuality::Default, true, gfx::SmoothingMode::Default, H::AntiAlias},
     };

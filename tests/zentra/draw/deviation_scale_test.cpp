@@ -24,7 +24,7 @@ PointF centreOf(const gfx::DrawRecord& r) {
 }
 
 class DeviationScales : public ::testing::Test {
-protected:
+  protected:
     DeviationScales() {
         scale.spacing = 20;
         scale.centre = {500, 500};

@@ -23,11 +23,11 @@ TEST(TickWindow, VisitsAroundTheTruncatedValue) {
         int64_t first;
         int64_t last;
     } cases[] = {
-        {55, 200, 5, 2, -55, 165},        // speed tape, below-minimum values skipped by caller
-        {250, 200, 5, 2, 140, 360},       // speed defaults
-        {250.9, 200, 20, 2, 100, 380},    // c = 240, H = (5 + 2) * 20
-        {2030, 500, 50, 1, 1700, 2300},   // altitude defaults
-        {-130, 500, 50, 1, -400, 200},    // truncation towards zero
+        {55, 200, 5, 2, -55, 165},       // speed tape, below-minimum values skipped by caller
+        {250, 200, 5, 2, 140, 360},      // speed defaults
+        {250.9, 200, 20, 2, 100, 380},   // c = 240, H = (5 + 2) * 20
+        {2030, 500, 50, 1, 1700, 2300},  // altitude defaults
+        {-130, 500, 50, 1, -400, 200},   // truncation towards zero
         {0, 0, 10, 1, -10, 10},
     };
     for (const auto& c : cases) {
@@ -99,8 +99,7 @@ TEST(MovingTapeFrame, ValuesLieOnTheirTicksAndTheFrameIsUndone) {
     EXPECT_EQ(*records[0].clip, (gfx::RectF{0, 200, 1000, 400}));
     expectPoints(records[2].points, {{1, 2}, {3, 4}});
     EXPECT_FALSE(records[2].clip.has_value());
-    EXPECT_EQ(rc.graphics->textRenderingHint(),
-              gfx::TextRenderingHint::SingleBitPerPixelGridFit);
+    EXPECT_EQ(rc.graphics->textRenderingHint(), gfx::TextRenderingHint::SingleBitPerPixelGridFit);
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ void expectRecords(const std::vector<DrawRecord>& records, std::initializer_list
 }
 
 class BearingPointer : public ::testing::Test {
-protected:
+  protected:
     std::vector<DrawRecord> draw(ArrowShape shape, bool closed, float angle = 0) {
         drawBearingPointer(rc.canvas, &pen, false, 100, angle, closed, shape, 20, 5);
         return rc.take();
@@ -43,10 +43,9 @@ TEST_F(BearingPointer, ShapesAtAngleZero) {
     const Expected closedHead{DrawKind::Polygon, {{0, -100}, {-10, -80}, {10, -80}}};
     expectRecords(draw(ArrowShape::Thin, true),
                   {{DrawKind::Line, {{0, -80}, {0, 100}}}, closedHead});
-    expectRecords(draw(ArrowShape::Thin, false),
-                  {{DrawKind::Line, {{0, -100}, {0, 100}}},
-                   {DrawKind::Line, {{-10, -80}, {0, -100}}},
-                   {DrawKind::Line, {{10, -80}, {0, -100}}}});
+    expectRecords(draw(ArrowShape::Thin, false), {{DrawKind::Line, {{0, -100}, {0, 100}}},
+                                                  {DrawKind::Line, {{-10, -80}, {0, -100}}},
+                                                  {DrawKind::Line, {{10, -80}, {0, -100}}}});
     expectRecords(draw(ArrowShape::Double, true), {{DrawKind::Line, {{-5, -80}, {-5, 100}}},
                                                    {DrawKind::Line, {{5, -80}, {5, 100}}},
                                                    closedHead});
@@ -94,7 +93,7 @@ TEST_F(BearingPointer, AntiAliasFlagHoldsOnlyInsideThePointer) {
 }
 
 class CoursePointer : public ::testing::Test {
-protected:
+  protected:
     CoursePointer() {
         set.radius = 100;
         set.courseVisible = true;
@@ -130,15 +129,27 @@ TEST_F(CoursePointer, ToFromTriangleFollowsTheSign) {
     set.toFrom = 1;
     expectRecords(rc.take(), {});
     drawNavNeedles(rc.canvas, set);
-    expectRecords(rc.take(),
-                  {dot, dot, dot, dot, shaft, tail, bar,
-                   {DrawKind::FillPolygon, {{0, -50}, {-5, -50 + t}, {5, -50 + t}}}, head});
+    expectRecords(rc.take(), {dot,
+                              dot,
+                              dot,
+                              dot,
+                              shaft,
+                              tail,
+                              bar,
+                              {DrawKind::FillPolygon, {{0, -50}, {-5, -50 + t}, {5, -50 + t}}},
+                              head});
 
     set.toFrom = -1;  // apex towards the tail
     drawNavNeedles(rc.canvas, set);
-    expectRecords(rc.take(),
-                  {dot, dot, dot, dot, shaft, tail, bar,
-                   {DrawKind::FillPolygon, {{0, 50}, {5, 50 - t}, {-5, 50 - t}}}, head});
+    expectRecords(rc.take(), {dot,
+                              dot,
+                              dot,
+                              dot,
+                              shaft,
+                              tail,
+                              bar,
+                              {DrawKind::FillPolygon, {{0, 50}, {5, 50 - t}, {-5, 50 - t}}},
+                              head});
 
     set.toFrom = 0;
     drawNavNeedles(rc.canvas, set);

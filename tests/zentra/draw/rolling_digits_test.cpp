@@ -19,7 +19,7 @@ struct Drawn {
 };
 
 class RollingDigits : public ::testing::Test {
-protected:
+  protected:
     RollingDigits() {
         FontSpec spec;
         spec.size = 40;
@@ -130,14 +130,29 @@ TEST_F(RollingDigits, OddStepsAndDivisorsStayInRange) {
 TEST(RollingWindow, OutlineWithPointerOnEitherSide) {
     const gfx::RectF box{100, 200, 80, 40};  // cy = 220
     const auto right = rollingWindowOutline(box, 10, 60, 30, true);
-    expectPoints(
-        {right.begin(), right.end()},
-        {{180, 190}, {150, 190}, {150, 200}, {100, 200}, {100, 240}, {150, 240}, {150, 250},
-         {180, 250}, {180, 230}, {190, 220}, {180, 210}});
+    expectPoints({right.begin(), right.end()}, {{180, 190},
+                                                {150, 190},
+                                                {150, 200},
+                                                {100, 200},
+                                                {100, 240},
+                                                {150, 240},
+                                                {150, 250},
+                                                {180, 250},
+                                                {180, 230},
+                                                {190, 220},
+                                                {180, 210}});
     const auto left = rollingWindowOutline(box, 10, 60, 30, false);
-    expectPoints({left.begin(), left.end()},
-                 {{180, 190}, {150, 190}, {150, 200}, {100, 200}, {100, 210}, {90, 220},
-                  {100, 230}, {100, 240}, {150, 240}, {150, 250}, {180, 250}});
+    expectPoints({left.begin(), left.end()}, {{180, 190},
+                                              {150, 190},
+                                              {150, 200},
+                                              {100, 200},
+                                              {100, 210},
+                                              {90, 220},
+                                              {100, 230},
+                                              {100, 240},
+                                              {150, 240},
+                                              {150, 250},
+                                              {180, 250}});
     const gfx::Region region = outlineRegion(left.data(), int(left.size()));
     EXPECT_TRUE(region.isVisible({95, 220}));   // pointer
     EXPECT_TRUE(region.isVisible({170, 195}));  // drum above the box

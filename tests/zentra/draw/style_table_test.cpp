@@ -15,12 +15,9 @@ TEST(ColorInUse, BrightnessScalesEachChannelAndSaturates) {
         float brightness;
         uint32_t expected;
     } cases[] = {
-        {rgb(200, 100, 0), 0.4f, 0xFF502800},
-        {rgb(200, 100, 0), 2.0f, 0xFFFFC800},
-        {rgb(255, 150, 0), 1.0f, 0xFFFF9600},
-        {rgb(0, 0, 255), 1.0f, 0xFF0000FF},
-        {rgb(10, 20, 30), 0.0f, 0xFF000000},
-        {rgb(10, 20, 30), -1.0f, 0xFF000000},
+        {rgb(200, 100, 0), 0.4f, 0xFF502800}, {rgb(200, 100, 0), 2.0f, 0xFFFFC800},
+        {rgb(255, 150, 0), 1.0f, 0xFFFF9600}, {rgb(0, 0, 255), 1.0f, 0xFF0000FF},
+        {rgb(10, 20, 30), 0.0f, 0xFF000000},  {rgb(10, 20, 30), -1.0f, 0xFF000000},
         {rgb(99, 99, 99), 0.5f, 0xFF313131},  // 49.5 truncated
         {rgb(10, 20, 30), NAN, 0xFF000000},
     };

@@ -13,7 +13,7 @@ using testing::expectPoints;
 using testing::RecordingCanvas;
 
 class Symbols : public ::testing::Test {
-protected:
+  protected:
     // One outline or fill, its points.
     std::vector<PointF> only(DrawKind kind) {
         auto records = rc.take();
@@ -34,10 +34,10 @@ TEST_F(Symbols, TriangleTurnsAboutItsTip) {
         float angle;
         std::initializer_list<PointF> points;
     } cases[] = {
-        {0, {{100, 100}, {95, 100 - t}, {105, 100 - t}}},        // tip down
-        {90, {{100, 100}, {100 + t, 95}, {100 + t, 105}}},       // tip left
-        {180, {{100, 100}, {105, 100 + t}, {95, 100 + t}}},      // tip up
-        {270, {{100, 100}, {100 - t, 105}, {100 - t, 95}}},      // tip right
+        {0, {{100, 100}, {95, 100 - t}, {105, 100 - t}}},    // tip down
+        {90, {{100, 100}, {100 + t, 95}, {100 + t, 105}}},   // tip left
+        {180, {{100, 100}, {105, 100 + t}, {95, 100 + t}}},  // tip up
+        {270, {{100, 100}, {100 - t, 105}, {100 - t, 95}}},  // tip right
         {360, {{100, 100}, {95, 100 - t}, {105, 100 - t}}},
     };
     for (const auto& c : cases) {
@@ -74,8 +74,8 @@ TEST_F(Symbols, DiamondsAndStar) {
     }
 
     drawStar(rc.canvas, &pen, {50, 50}, 10);
-    expectPoints(only(DrawKind::Polygon), {{48, 48}, {50, 40}, {52, 48}, {60, 50}, {52, 52},
-                                           {50, 60}, {48, 52}, {40, 50}});
+    expectPoints(only(DrawKind::Polygon),
+                 {{48, 48}, {50, 40}, {52, 48}, {60, 50}, {52, 52}, {50, 60}, {48, 52}, {40, 50}});
 }
 
 TEST_F(Symbols, CircleIsTheSquareAroundItsCentre) {
@@ -100,15 +100,14 @@ TEST_F(Symbols, IndexShapesLieAboveTheirAnchorAndTurnWithIt) {
                  {{90, 100}, {110, 100}, {110, 95}, {105, 95}, {100, 100}, {95, 95}, {90, 95}});
     // At 90 the shape lies right of the anchor.
     drawApShapeSmall(rc.canvas, &pen, {100, 100}, 10, 90);
-    expectPoints(only(DrawKind::Polygon), {{100, 90}, {100, 110}, {105, 110}, {105, 105},
-                                           {100, 100}, {105, 95}, {105, 90}});
+    expectPoints(only(DrawKind::Polygon),
+                 {{100, 90}, {100, 110}, {105, 110}, {105, 105}, {100, 100}, {105, 95}, {105, 90}});
     drawApShapeBig(rc.canvas, &pen, {100, 100}, 10, 0);
     expectPoints(only(DrawKind::Polygon),
                  {{90, 100}, {110, 100}, {110, 90}, {103, 90}, {100, 94}, {97, 90}, {90, 90}});
     // At 270 the shape lies left of the anchor.
     drawDoubleTriangle(rc.canvas, &pen, {100, 100}, 10, 270);
-    expectPoints(only(DrawKind::Polygon),
-                 {{100, 110}, {100, 90}, {90, 90}, {100, 100}, {90, 110}});
+    expectPoints(only(DrawKind::Polygon), {{100, 110}, {100, 90}, {90, 90}, {100, 100}, {90, 110}});
 }
 
 TEST_F(Symbols, MissingPenDrawsNothingAndLeavesAFailure) {

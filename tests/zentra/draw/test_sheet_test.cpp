@@ -86,9 +86,9 @@ struct Sheet {
             ArrowShape shape;
             bool closed;
             const wchar_t* name;
-        } shapes[] = {{ArrowShape::Thin, false, L"THIN"},     {ArrowShape::Thin, true, L"THIN c"},
-                      {ArrowShape::Double, true, L"DOUBLE"},  {ArrowShape::Thick, true, L"THICK"},
-                      {ArrowShape::End, true, L"END"},        {ArrowShape::Standard, false, L"STD"}};
+        } shapes[] = {{ArrowShape::Thin, false, L"THIN"},    {ArrowShape::Thin, true, L"THIN c"},
+                      {ArrowShape::Double, true, L"DOUBLE"}, {ArrowShape::Thick, true, L"THICK"},
+                      {ArrowShape::End, true, L"END"},       {ArrowShape::Standard, false, L"STD"}};
         for (int i = 0; i < 6; ++i) {
             const float x = 50.0f + i * 80;
             {
@@ -137,12 +137,11 @@ struct Sheet {
     }
 
     void drawAnchors(Canvas& canvas) {
-        const int32_t anchors[] = {TextAnchor::TOP_LEFT,    TextAnchor::TOP_CENTER,
-                                   TextAnchor::TOP_RIGHT,   TextAnchor::CENTER_LEFT,
-                                   TextAnchor::CENTER_CENTER, TextAnchor::CENTER_RIGHT,
-                                   TextAnchor::BASE_LEFT,   TextAnchor::BASE_CENTER,
-                                   TextAnchor::BASE_RIGHT,  TextAnchor::BOTTOM_LEFT,
-                                   TextAnchor::BOTTOM_CENTER, TextAnchor::BOTTOM_RIGHT};
+        const int32_t anchors[] = {
+            TextAnchor::TOP_LEFT,    TextAnchor::TOP_CENTER,    TextAnchor::TOP_RIGHT,
+            TextAnchor::CENTER_LEFT, TextAnchor::CENTER_CENTER, TextAnchor::CENTER_RIGHT,
+            TextAnchor::BASE_LEFT,   TextAnchor::BASE_CENTER,   TextAnchor::BASE_RIGHT,
+            TextAnchor::BOTTOM_LEFT, TextAnchor::BOTTOM_CENTER, TextAnchor::BOTTOM_RIGHT};
         gfx::StringFormat format;
         for (int i = 0; i < 12; ++i) {
             const PointF at{110.0f + (i % 3) * 150, 440.0f + (i / 3) * 65};
@@ -209,9 +208,9 @@ struct Sheet {
         {
             CanvasContainer quality(canvas);
             forceAntiAliasedText(canvas);
-            drawRollingDigits(canvas, styles.brush(kGreen), fonts.font(kDigits),
-                              fonts.font(kDrum), value, n, powerOfTen(digits), step, digits,
-                              anchor.point, metrics, TextAnchor::RIGHT);
+            drawRollingDigits(canvas, styles.brush(kGreen), fonts.font(kDigits), fonts.font(kDrum),
+                              value, n, powerOfTen(digits), step, digits, anchor.point, metrics,
+                              TextAnchor::RIGHT);
         }
         canvas.resetClip();
     }

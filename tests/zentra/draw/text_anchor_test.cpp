@@ -21,11 +21,21 @@ TEST(SetAnchorAlignment, HorizontalAndLineAlignmentFromTheBits) {
         StringAlignment horizontal;
         StringAlignment line;
     } cases[] = {
-        {A::TOP_LEFT, N, N},      {A::BOTTOM_LEFT, N, F},    {A::BASE_LEFT, N, N},
-        {A::CENTER_LEFT, N, C},   {A::TOP_RIGHT, F, N},      {A::BOTTOM_RIGHT, F, F},
-        {A::BASE_RIGHT, F, N},    {A::CENTER_RIGHT, F, C},   {A::TOP_CENTER, C, N},
-        {A::BOTTOM_CENTER, C, F}, {A::BASE_CENTER, C, N},    {A::CENTER_CENTER, C, C},
-        {2, C, N},                {4, F, N},                 {0, N, N},
+        {A::TOP_LEFT, N, N},
+        {A::BOTTOM_LEFT, N, F},
+        {A::BASE_LEFT, N, N},
+        {A::CENTER_LEFT, N, C},
+        {A::TOP_RIGHT, F, N},
+        {A::BOTTOM_RIGHT, F, F},
+        {A::BASE_RIGHT, F, N},
+        {A::CENTER_RIGHT, F, C},
+        {A::TOP_CENTER, C, N},
+        {A::BOTTOM_CENTER, C, F},
+        {A::BASE_CENTER, C, N},
+        {A::CENTER_CENTER, C, C},
+        {2, C, N},
+        {4, F, N},
+        {0, N, N},
         {A::RIGHT | A::CENTER | A::BOTTOM | A::MIDDLE, F, F},
     };
     for (const auto& c : cases) {
@@ -40,7 +50,7 @@ TEST(SetAnchorAlignment, HorizontalAndLineAlignmentFromTheBits) {
 }
 
 class AnchoredText : public ::testing::Test {
-protected:
+  protected:
     AnchoredText() {
         spec.size = 75;
         spec.face = L"DejaVu Sans";
@@ -82,8 +92,8 @@ TEST_F(AnchoredText, BaseRightEndsAtXWithTheBaselineOnY) {
 
 TEST_F(AnchoredText, CenterCenterCentresTheBoxOnThePoint) {
     gfx::StringFormat format;
-    drawAnchoredText(rc.canvas, L"HDG", font.get(), {300, 200}, TextAnchor::CENTER_CENTER,
-                     format, &brush);
+    drawAnchoredText(rc.canvas, L"HDG", font.get(), {300, 200}, TextAnchor::CENTER_CENTER, format,
+                     &brush);
     auto records = rc.take();
     ASSERT_EQ(records.size(), 1u);
     const auto& box = records[0].bounds;

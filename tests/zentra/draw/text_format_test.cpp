@@ -23,9 +23,8 @@ TEST(FormatDuration, MinutesBelowAnHourThenHoursOfTheDay) {
         int seconds;
         const char* expected;
     } cases[] = {
-        {0, "00'00"},     {59, "00'59"},    {61, "01'01"},    {3599, "59'59"},
-        {3600, "01:00"},  {3661, "01:01"},  {86399, "23:59"}, {90000, "01:00"},
-        {-5, "00'00"},
+        {0, "00'00"},    {59, "00'59"},    {61, "01'01"},    {3599, "59'59"}, {3600, "01:00"},
+        {3661, "01:01"}, {86399, "23:59"}, {90000, "01:00"}, {-5, "00'00"},
     };
     for (const auto& c : cases) EXPECT_EQ(formatDuration(c.seconds), c.expected) << c.seconds;
 }
@@ -34,8 +33,8 @@ TEST(CompassLabel, CardinalLettersElseTensOfDegrees) {
     const struct {
         int degrees;
         const wchar_t* expected;
-    } cases[] = {{0, L"N"},   {90, L"E"},  {180, L"S"}, {270, L"W"},
-                 {30, L"3"},  {5, L"0"},   {120, L"12"}, {360, L"36"}, {-30, L"-3"}};
+    } cases[] = {{0, L"N"}, {90, L"E"},   {180, L"S"},  {270, L"W"}, {30, L"3"},
+                 {5, L"0"}, {120, L"12"}, {360, L"36"}, {-30, L"-3"}};
     for (const auto& c : cases) EXPECT_EQ(compassLabel(c.degrees), c.expected) << c.degrees;
 }
 
