@@ -356,10 +356,8 @@ struct Graphics::Impl {
         if (!target || !dev.isInvertible() || path.empty()) return Status::Ok;
         float w = pen->width();
         if (w * f < 1.0f) w = 1.0f / f;
-        RectF b;
-        path.getBounds(&b, &dev);
         const float margin = float(w * f * kMiterLimit / 2 + w * f * kArrowLength + 2);
-        raster(grow(b, margin), [&](cairo_t* cr) {
+        raster(touchedArea(path, dev, margin), [&](cairo_t* cr) {
             const cairo_matrix_t cm = toCairo(dev);
             setColor(cr, pen->color());
             cairo_set_matrix(cr, &cm);
@@ -424,9 +422,7 @@ struct Graphics::Impl {
         emit(rec);
         const Matrix dev = device();
         if (!target || !dev.isInvertible() || path.empty()) return Status::Ok;
-        RectF b;
-        path.getBounds(&b, &dev);
-        raster(grow(b, 2), [&](cairo_t* cr) {
+        raster(touchedArea(path, dev, 2), [&](cairo_t* cr) {
             const cairo_matrix_t cm = toCairo(dev);
             setBrush(cr, *brush);
             cairo_set_matrix(cr, &cm);
@@ -441,9 +437,36 @@ struct Graphics::Impl {
         return Status::Ok;
     }
 
-    std::vector<PointF> mapped(std::vector<PointF> pts) const {
-        device().transformPoints(pts.data(), int(pts.size()));
-        return pts;
+    bool recording() const { return !observers.empty(); }
+
+    // Record points in device space; nothing is built when nobody records.
+    std::vector<PointF> mapped(const PointF* pts, int count) const {
+        if (!recording()) return {};
+        std::vector<PointF> out(pts, pts + count);
+        device().transformPoints(out.data(), count);
+        return out;
+    }
+    std::vector<PointF> mapped(std::initializer_list<PointF> pts) const {
+        return mapped(pts.begin(), int(pts.size()));
+    }
+    std::vector<PointF> mappedCorners(const RectF& r) const {
+        return mapped({{r.x, r.y}, {r.right(), r.y}, {r.right(), r.bottom()}, {r.x, r.bottom()}});
+    }
+    void addFlattened(DrawRecord* r, const GraphicsPath& path) const {
+        if (!recording()) return;
+        const Matrix dev = device();
+        for (const auto& fig : path.flatten(&dev)) {
+            r->points.insert(r->points.end(), fig.begin(), fig.end());
+            r->figureSizes.push_back(int(fig.size()));
+        }
+    }
+
+    // Device area a call may touch: only the shadowed targets need it tight.
+    RectF touchedArea(const GraphicsPath& path, const Matrix& dev, float margin) const {
+        if (!target->shadowed()) return {0, 0, float(target->width()), float(target->height())};
+        RectF b;
+        path.getBounds(&b, &dev);
+        return grow(b, margin);
     }
 };
 
@@ -666,7 +689,7 @@ Status Graphics::drawLines(const Pen* pen, const PointF* points, int count) {
     GraphicsPath path;
     if (Status s = path.addLines(points, count); s != Status::Ok) return s;
     DrawRecord r = impl_->record(DrawKind::Lines);
-    r.points = impl_->mapped({points, points + count});
+    r.points = impl_->mapped(points, count);
     return impl_->stroke(pen, path, std::move(r));
 }
 
@@ -675,7 +698,7 @@ Status Graphics::drawRectangle(const Pen* pen, float x, float y, float width, fl
     GraphicsPath path;
     path.addRectangle({x, y, width, height});
     DrawRecord r = impl_->record(DrawKind::Rectangle);
-    r.points = impl_->mapped(corners({x, y, width, height}));
+    r.points = impl_->mappedCorners({x, y, width, height});
     return impl_->stroke(pen, path, std::move(r));
 }
 
@@ -689,7 +712,7 @@ Status Graphics::drawEllipse(const Pen* pen, float x, float y, float width, floa
     GraphicsPath path;
     path.addEllipse(x, y, width, height);
     DrawRecord r = impl_->record(DrawKind::Ellipse);
-    r.points = impl_->mapped(corners({x, y, width, height}));
+    r.points = impl_->mappedCorners({x, y, width, height});
     return impl_->stroke(pen, path, std::move(r));
 }
 
@@ -701,7 +724,7 @@ Status Graphics::drawArc(const Pen* pen, float x, float y, float width, float he
     GraphicsPath path;
     path.addArc(x, y, width, height, startAngle, sweepAngle);
     DrawRecord r = impl_->record(DrawKind::Arc);
-    r.points = impl_->mapped(corners({x, y, width, height}));
+    r.points = impl_->mappedCorners({x, y, width, height});
     r.startAngle = startAngle;
     r.sweepAngle = sweepAngle;
     return impl_->stroke(pen, path, std::move(r));
@@ -715,7 +738,7 @@ Status Graphics::drawPie(const Pen* pen, float x, float y, float width, float he
     GraphicsPath path;
     path.addPie(x, y, width, height, startAngle, sweepAngle);
     DrawRecord r = impl_->record(DrawKind::Pie);
-    r.points = impl_->mapped(corners({x, y, width, height}));
+    r.points = impl_->mappedCorners({x, y, width, height});
     r.startAngle = startAngle;
     r.sweepAngle = sweepAngle;
     return impl_->stroke(pen, path, std::move(r));
@@ -726,7 +749,7 @@ Status Graphics::drawPolygon(const Pen* pen, const PointF* points, int count) {
     GraphicsPath path;
     if (Status s = path.addPolygon(points, count); s != Status::Ok) return s;
     DrawRecord r = impl_->record(DrawKind::Polygon);
-    r.points = impl_->mapped({points, points + count});
+    r.points = impl_->mapped(points, count);
     return impl_->stroke(pen, path, std::move(r));
 }
 
@@ -735,22 +758,14 @@ Status Graphics::drawBezier(const Pen* pen, PointF p1, PointF p2, PointF p3, Poi
     GraphicsPath path;
     if (Status s = path.addBezier(p1, p2, p3, p4); s != Status::Ok) return s;
     DrawRecord r = impl_->record(DrawKind::Path);
-    const Matrix dev = impl_->device();
-    for (const auto& fig : path.flatten(&dev)) {
-        r.points.insert(r.points.end(), fig.begin(), fig.end());
-        r.figureSizes.push_back(int(fig.size()));
-    }
+    impl_->addFlattened(&r, path);
     return impl_->stroke(pen, path, std::move(r));
 }
 
 Status Graphics::drawPath(const Pen* pen, const GraphicsPath* path) {
     if (pen == nullptr || path == nullptr) return Status::InvalidParameter;
     DrawRecord r = impl_->record(DrawKind::Path);
-    const Matrix dev = impl_->device();
-    for (const auto& fig : path->flatten(&dev)) {
-        r.points.insert(r.points.end(), fig.begin(), fig.end());
-        r.figureSizes.push_back(int(fig.size()));
-    }
+    impl_->addFlattened(&r, *path);
     return impl_->stroke(pen, *path, std::move(r));
 }
 
@@ -759,7 +774,7 @@ Status Graphics::fillRectangle(const Brush* brush, float x, float y, float width
     GraphicsPath path;
     path.addRectangle({x, y, width, height});
     DrawRecord r = impl_->record(DrawKind::FillRectangle);
-    r.points = impl_->mapped(corners({x, y, width, height}));
+    r.points = impl_->mappedCorners({x, y, width, height});
     return impl_->fill(brush, path, std::move(r));
 }
 
@@ -773,7 +788,7 @@ Status Graphics::fillEllipse(const Brush* brush, float x, float y, float width, 
     GraphicsPath path;
     path.addEllipse(x, y, width, height);
     DrawRecord r = impl_->record(DrawKind::FillEllipse);
-    r.points = impl_->mapped(corners({x, y, width, height}));
+    r.points = impl_->mappedCorners({x, y, width, height});
     return impl_->fill(brush, path, std::move(r));
 }
 
@@ -785,7 +800,7 @@ Status Graphics::fillPie(const Brush* brush, float x, float y, float width, floa
     GraphicsPath path;
     path.addPie(x, y, width, height, startAngle, sweepAngle);
     DrawRecord r = impl_->record(DrawKind::FillPie);
-    r.points = impl_->mapped(corners({x, y, width, height}));
+    r.points = impl_->mappedCorners({x, y, width, height});
     r.startAngle = startAngle;
     r.sweepAngle = sweepAngle;
     return impl_->fill(brush, path, std::move(r));
@@ -797,18 +812,14 @@ Status Graphics::fillPolygon(const Brush* brush, const PointF* points, int count
     if (Status s = path.setFillMode(mode); s != Status::Ok) return s;
     if (Status s = path.addPolygon(points, count); s != Status::Ok) return s;
     DrawRecord r = impl_->record(DrawKind::FillPolygon);
-    r.points = impl_->mapped({points, points + count});
+    r.points = impl_->mapped(points, count);
     return impl_->fill(brush, path, std::move(r));
 }
 
 Status Graphics::fillPath(const Brush* brush, const GraphicsPath* path) {
     if (!validBrush(brush) || path == nullptr) return Status::InvalidParameter;
     DrawRecord r = impl_->record(DrawKind::FillPath);
-    const Matrix dev = impl_->device();
-    for (const auto& fig : path->flatten(&dev)) {
-        r.points.insert(r.points.end(), fig.begin(), fig.end());
-        r.figureSizes.push_back(int(fig.size()));
-    }
+    impl_->addFlattened(&r, *path);
     return impl_->fill(brush, *path, std::move(r));
 }
 
@@ -914,7 +925,7 @@ Status Graphics::drawImage(const Bitmap* image, float x, float y) {
     const Matrix dev = i.device();
     const RectF rect{x, y, float(image->width()), float(image->height())};
     DrawRecord r = i.record(DrawKind::Image);
-    r.points = i.mapped(corners(rect));
+    r.points = i.mappedCorners(rect);
     r.imageWidth = image->width();
     r.imageHeight = image->height();
     i.emit(r);

@@ -30,6 +30,8 @@ public:
     int width() const { return seen_.width; }
     int height() const { return seen_.height; }
     IntRect bounds() const { return {0, 0, seen_.width, seen_.height}; }
+    // Drawn through a shadow surface (valid after context()).
+    bool shadowed() const { return shadow_; }
 
     void syncIn(const IntRect& area);
     void syncOut(const IntRect& area);
