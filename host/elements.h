@@ -37,6 +37,7 @@ enum ImageFlag : uint32_t {
     kImageUseBright = 1u << 2,
     kImageCreateDibSection = 1u << 5,  // host provides a device context
     kImageUseAlpha = 1u << 13,
+    kImageHidden = 1u << 30,  // the host does not draw the element
     kImageOnScreen = 1u << 31,  // host's mark; the gauge clears it after drawing
 };
 
@@ -122,6 +123,7 @@ struct StringField {
     uint32_t highlightColor = 0;
     ModuleVar source{};
     StringCallback callback = nullptr;
+    ModuleVar source2{};  // a second variable the host refreshes before the callback
 };
 
 }  // namespace host

@@ -429,6 +429,7 @@ void Simulator::elementListUpdate(host::ElementHeader* const* list) {
             case host::ElementType::String: {
                 auto* s = reinterpret_cast<host::StringField*>(e);
                 refresh(s->source);
+                refresh(s->source2);
                 const char* text = s->callback ? s->callback(e) : nullptr;
                 st.text.assign(text ? text : "", text ? strnlen(text, kMaxText) : 0);
                 break;
