@@ -22,9 +22,12 @@ uint8_t unpremultiply(uint8_t c, uint8_t a) {
 
 int Bitmap::bytesPerPixel(host::PixelFormat format) {
     switch (format) {
-        case host::PixelFormat::Rgb565: return 2;
-        case host::PixelFormat::Rgb24: return 3;
-        case host::PixelFormat::Argb32: return 4;
+        case host::PixelFormat::Rgb565:
+            return 2;
+        case host::PixelFormat::Rgb24:
+            return 3;
+        case host::PixelFormat::Argb32:
+            return 4;
     }
     return 0;
 }
@@ -97,7 +100,8 @@ Status Bitmap::clone(Bitmap* out) const {
 Status readPixel(const host::Surface& s, int x, int y, Argb* color) {
     if (color == nullptr || !isValidSurface(s)) return Status::InvalidParameter;
     if (x < 0 || y < 0 || x >= s.width || y >= s.height) return Status::InvalidParameter;
-    const uint8_t* p = s.pixels + size_t(y) * s.stride + size_t(x) * Bitmap::bytesPerPixel(s.format);
+    const uint8_t* p =
+        s.pixels + size_t(y) * s.stride + size_t(x) * Bitmap::bytesPerPixel(s.format);
     switch (s.format) {
         case host::PixelFormat::Rgb565: {
             uint16_t v;
@@ -141,8 +145,9 @@ Status writePixel(host::Surface& s, int x, int y, Argb color) {
             break;
         case host::PixelFormat::Argb32: {
             const uint8_t a = alphaOf(color);
-            const uint32_t v = makeArgb(a, premultiply(redOf(color), a),
-                                        premultiply(greenOf(color), a), premultiply(blueOf(color), a));
+            const uint32_t v =
+                makeArgb(a, premultiply(redOf(color), a), premultiply(greenOf(color), a),
+                         premultiply(blueOf(color), a));
             std::memcpy(p, &v, 4);
             break;
         }

@@ -11,7 +11,7 @@
 namespace platform::gfx {
 
 class Bitmap {
-public:
+  public:
     Bitmap() = default;
     // Owns zeroed pixels; rows 4-byte aligned. lastStatus() says whether it worked.
     Bitmap(int width, int height, host::PixelFormat format);
@@ -42,7 +42,7 @@ public:
     static int bytesPerPixel(host::PixelFormat format);
     static int minimumStride(int width, host::PixelFormat format);
 
-private:
+  private:
     host::Surface surface_{};
     std::vector<uint8_t> owned_;
     Status status_ = Status::InvalidParameter;

@@ -44,13 +44,20 @@ bool HatchBrush::patternBit(HatchStyle style, int x, int y) {
     const bool forward = px == py;
     const bool backward = px + py == 7;
     switch (style) {
-        case HatchStyle::Horizontal: return horizontal;
-        case HatchStyle::Vertical: return vertical;
-        case HatchStyle::ForwardDiagonal: return forward;
-        case HatchStyle::BackwardDiagonal: return backward;
-        case HatchStyle::Cross: return horizontal || vertical;
-        case HatchStyle::DiagonalCross: return forward || backward;
-        case HatchStyle::LightVertical: return px % 4 == 0;
+        case HatchStyle::Horizontal:
+            return horizontal;
+        case HatchStyle::Vertical:
+            return vertical;
+        case HatchStyle::ForwardDiagonal:
+            return forward;
+        case HatchStyle::BackwardDiagonal:
+            return backward;
+        case HatchStyle::Cross:
+            return horizontal || vertical;
+        case HatchStyle::DiagonalCross:
+            return forward || backward;
+        case HatchStyle::LightVertical:
+            return px % 4 == 0;
     }
     return false;
 }

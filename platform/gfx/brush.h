@@ -11,34 +11,34 @@ namespace platform::gfx {
 enum class BrushKind : int32_t { Solid = 0, Hatch = 1 };
 
 class Brush {
-public:
+  public:
     virtual ~Brush() = default;
     BrushKind kind() const { return kind_; }
     virtual std::unique_ptr<Brush> clone() const = 0;
 
-protected:
+  protected:
     explicit Brush(BrushKind kind) : kind_(kind) {}
     Brush(const Brush&) = default;
     Brush& operator=(const Brush&) = default;
 
-private:
+  private:
     BrushKind kind_;
 };
 
 class SolidBrush : public Brush {
-public:
+  public:
     explicit SolidBrush(Argb color);
     Status setColor(Argb color);
     Argb color() const { return color_; }
     Status getColor(Argb* color) const;
     std::unique_ptr<Brush> clone() const override;
 
-private:
+  private:
     Argb color_;
 };
 
 class HatchBrush : public Brush {
-public:
+  public:
     HatchBrush(HatchStyle style, Argb foreColor, Argb backColor = 0);
     HatchStyle style() const { return style_; }
     Argb foreColor() const { return fore_; }
@@ -48,7 +48,7 @@ public:
     static bool patternBit(HatchStyle style, int x, int y);
     static bool isKnownStyle(HatchStyle style);
 
-private:
+  private:
     HatchStyle style_;
     Argb fore_;
     Argb back_;

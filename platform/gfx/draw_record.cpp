@@ -32,11 +32,21 @@ void appendString(std::string& out, const std::string& utf8) {
     out += '"';
     for (unsigned char c : utf8) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (c < 0x20) {
                     char buf[8];
@@ -68,23 +78,40 @@ bool isTextKind(DrawKind k) { return k == DrawKind::Text; }
 
 const char* drawKindName(DrawKind kind) {
     switch (kind) {
-        case DrawKind::Clear: return "clear";
-        case DrawKind::Line: return "line";
-        case DrawKind::Lines: return "lines";
-        case DrawKind::Rectangle: return "rectangle";
-        case DrawKind::Ellipse: return "ellipse";
-        case DrawKind::Arc: return "arc";
-        case DrawKind::Pie: return "pie";
-        case DrawKind::Polygon: return "polygon";
-        case DrawKind::Path: return "path";
-        case DrawKind::FillRectangle: return "fillRectangle";
-        case DrawKind::FillEllipse: return "fillEllipse";
-        case DrawKind::FillPie: return "fillPie";
-        case DrawKind::FillPolygon: return "fillPolygon";
-        case DrawKind::FillPath: return "fillPath";
-        case DrawKind::FillRegion: return "fillRegion";
-        case DrawKind::Text: return "text";
-        case DrawKind::Image: return "image";
+        case DrawKind::Clear:
+            return "clear";
+        case DrawKind::Line:
+            return "line";
+        case DrawKind::Lines:
+            return "lines";
+        case DrawKind::Rectangle:
+            return "rectangle";
+        case DrawKind::Ellipse:
+            return "ellipse";
+        case DrawKind::Arc:
+            return "arc";
+        case DrawKind::Pie:
+            return "pie";
+        case DrawKind::Polygon:
+            return "polygon";
+        case DrawKind::Path:
+            return "path";
+        case DrawKind::FillRectangle:
+            return "fillRectangle";
+        case DrawKind::FillEllipse:
+            return "fillEllipse";
+        case DrawKind::FillPie:
+            return "fillPie";
+        case DrawKind::FillPolygon:
+            return "fillPolygon";
+        case DrawKind::FillPath:
+            return "fillPath";
+        case DrawKind::FillRegion:
+            return "fillRegion";
+        case DrawKind::Text:
+            return "text";
+        case DrawKind::Image:
+            return "image";
     }
     return "unknown";
 }
@@ -170,8 +197,8 @@ std::string toJsonLine(const DrawRecord& r) {
         appendRect(out, r.bounds);
     }
     if (r.kind == DrawKind::Image) {
-        out += ",\"image\":[" + std::to_string(r.imageWidth) + "," +
-               std::to_string(r.imageHeight) + "]";
+        out += ",\"image\":[" + std::to_string(r.imageWidth) + "," + std::to_string(r.imageHeight) +
+               "]";
     }
     out += '}';
     return out;

@@ -13,22 +13,22 @@ namespace platform::gfx {
 
 enum class DrawKind : int32_t {
     Clear,
-    Line,           // points: start, end
-    Lines,          // points: the polyline
-    Rectangle,      // points: the four corners, clockwise from the top left
-    Ellipse,        // points: corners of the bounding rectangle
-    Arc,            // points: corners of the bounding rectangle; angles
-    Pie,            // as Arc
-    Polygon,        // points: the vertices
-    Path,           // points: the flattened figures, one after another
+    Line,       // points: start, end
+    Lines,      // points: the polyline
+    Rectangle,  // points: the four corners, clockwise from the top left
+    Ellipse,    // points: corners of the bounding rectangle
+    Arc,        // points: corners of the bounding rectangle; angles
+    Pie,        // as Arc
+    Polygon,    // points: the vertices
+    Path,       // points: the flattened figures, one after another
     FillRectangle,
     FillEllipse,
     FillPie,
     FillPolygon,
     FillPath,
-    FillRegion,     // points: corners of the region's device bounds
-    Text,           // points: the layout point; bounds: the text box
-    Image,          // points: the image's corners
+    FillRegion,  // points: corners of the region's device bounds
+    Text,        // points: the layout point; bounds: the text box
+    Image,       // points: the image's corners
 };
 
 const char* drawKindName(DrawKind kind);
@@ -45,15 +45,15 @@ struct DrawRecord {
     // Outlines.
     bool hasPen = false;
     Argb penColor = 0;
-    float penWidth = 0;  // device pixels
+    float penWidth = 0;       // device pixels
     std::vector<float> dash;  // in pen widths; empty = solid
     LineCap startCap = LineCap::Flat;
     LineCap endCap = LineCap::Flat;
 
     // Fills (and Clear's colour).
     bool hasBrush = false;
-    Argb brushColor = 0;       // solid colour, or the hatch fore colour
-    int32_t hatchStyle = -1;   // -1 for solid
+    Argb brushColor = 0;      // solid colour, or the hatch fore colour
+    int32_t hatchStyle = -1;  // -1 for solid
     Argb hatchBackColor = 0;
 
     // Clip in force, as its device bounds; none when unclipped.
@@ -65,7 +65,7 @@ struct DrawRecord {
 
     // Text.
     std::wstring text;
-    std::string fontFamily;  // UTF-8
+    std::string fontFamily;    // UTF-8
     float fontSize = 0;        // world units
     float fontDeviceSize = 0;  // device pixels
     int32_t fontStyle = 0;
@@ -85,21 +85,21 @@ std::string toJsonLine(const DrawRecord& record);
 // Receives every primitive of the graphics objects it is attached to. May be
 // called from several render threads at once when shared.
 class DrawObserver {
-public:
+  public:
     virtual ~DrawObserver() = default;
     virtual void onDraw(const DrawRecord& record) = 0;
 };
 
 // Keeps the records in memory, in call order.
 class DrawRecorder : public DrawObserver {
-public:
+  public:
     void onDraw(const DrawRecord& record) override;
     std::vector<DrawRecord> records() const;
     std::vector<DrawRecord> take();  // records so far; the recorder is emptied
     size_t size() const;
     void clear();
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::vector<DrawRecord> records_;
 };

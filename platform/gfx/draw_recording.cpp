@@ -11,7 +11,7 @@ namespace {
 // Lives for the whole process: graphics objects keep a pointer to it even
 // after recording has been switched off.
 class FileRecorder : public DrawObserver {
-public:
+  public:
     void onDraw(const DrawRecord& record) override {
         const std::string line = toJsonLine(record);
         std::lock_guard lock(mutex_);
@@ -38,7 +38,7 @@ public:
         if (file_ != nullptr) std::fflush(file_);
     }
 
-private:
+  private:
     void closeLocked() {
         if (file_ != nullptr) std::fclose(file_);
         file_ = nullptr;

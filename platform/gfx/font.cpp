@@ -76,8 +76,8 @@ Font::Font(const FontFamily& family, float emSize, int style, Unit unit) {
 Status Font::create(const FontFamily& family, float emSize, int style, Unit unit, Font* out) {
     if (out == nullptr) return Status::InvalidParameter;
     Status s = Status::Ok;
-    if (!family.valid() || !std::isfinite(emSize) || emSize <= 0 || !knownUnit(unit) ||
-        style < 0 || style > 15)
+    if (!family.valid() || !std::isfinite(emSize) || emSize <= 0 || !knownUnit(unit) || style < 0 ||
+        style > 15)
         s = Status::InvalidParameter;
     out->status_ = s;
     if (s != Status::Ok) {
@@ -115,11 +115,16 @@ float Font::worldSize() const {
     switch (unit_) {
         case Unit::World:
         case Unit::Display:
-        case Unit::Pixel: return size_;
-        case Unit::Point: return size_ * 96.0f / 72.0f;
-        case Unit::Inch: return size_ * 96.0f;
-        case Unit::Document: return size_ * 96.0f / 300.0f;
-        case Unit::Millimeter: return size_ * 96.0f / 25.4f;
+        case Unit::Pixel:
+            return size_;
+        case Unit::Point:
+            return size_ * 96.0f / 72.0f;
+        case Unit::Inch:
+            return size_ * 96.0f;
+        case Unit::Document:
+            return size_ * 96.0f / 300.0f;
+        case Unit::Millimeter:
+            return size_ * 96.0f / 25.4f;
     }
     return size_;
 }

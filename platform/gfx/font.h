@@ -15,7 +15,7 @@ struct FamilyInfo;
 }
 
 class FontFamily {
-public:
+  public:
     FontFamily() = default;  // not valid until found
 
     // FontFamilyNotFound when no installed family has this name (case
@@ -38,20 +38,19 @@ public:
 
     const std::shared_ptr<const detail::FamilyInfo>& info() const { return info_; }
 
-private:
+  private:
     std::shared_ptr<const detail::FamilyInfo> info_;
 };
 
 class Font {
-public:
+  public:
     Font() = default;  // not valid
     // Pixel and World sizes are world units; Point is 1/72 inch at 96 per inch.
     Font(const FontFamily& family, float emSize, int style = FontStyleRegular,
          Unit unit = Unit::Pixel);
     // Fails (and the font stays invalid) on an invalid family, a size that is
     // not positive or an unsupported unit.
-    static Status create(const FontFamily& family, float emSize, int style, Unit unit,
-                         Font* out);
+    static Status create(const FontFamily& family, float emSize, int style, Unit unit, Font* out);
 
     bool valid() const { return family_.valid() && size_ > 0; }
     Status lastStatus() const { return status_; }
@@ -67,7 +66,7 @@ public:
     // Line height in world units.
     float height() const;
 
-private:
+  private:
     FontFamily family_;
     float size_ = 0;
     int style_ = FontStyleRegular;

@@ -48,8 +48,7 @@ FcPattern* matchPattern(const std::string& family, int style) {
 bool hasFamily(FcPattern* match, const std::string& name) {
     FcChar8* s = nullptr;
     for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &s) == FcResultMatch; ++i)
-        if (FcStrCmpIgnoreCase(s, reinterpret_cast<const FcChar8*>(name.c_str())) == 0)
-            return true;
+        if (FcStrCmpIgnoreCase(s, reinterpret_cast<const FcChar8*>(name.c_str())) == 0) return true;
     return false;
 }
 
@@ -159,17 +158,18 @@ std::shared_ptr<const FamilyInfo> findFamily(const std::string& utf8Name) {
 }
 
 std::shared_ptr<const FamilyInfo> genericSansSerifFamily() {
-    static const std::shared_ptr<const FamilyInfo>& family = *new std::shared_ptr<const FamilyInfo>([] {
-        auto info = std::make_shared<FamilyInfo>();
-        info->requested = "sans-serif";
-        info->generic = true;
-        if (FcPattern* match = matchPattern("sans-serif", 0)) {
-            info->name = firstFamily(match);
-            FcPatternDestroy(match);
-        }
-        if (info->name.empty()) info->name = "sans-serif";
-        return std::shared_ptr<const FamilyInfo>(std::move(info));
-    }());
+    static const std::shared_ptr<const FamilyInfo>& family =
+        *new std::shared_ptr<const FamilyInfo>([] {
+            auto info = std::make_shared<FamilyInfo>();
+            info->requested = "sans-serif";
+            info->generic = true;
+            if (FcPattern* match = matchPattern("sans-serif", 0)) {
+                info->name = firstFamily(match);
+                FcPatternDestroy(match);
+            }
+            if (info->name.empty()) info->name = "sans-serif";
+            return std::shared_ptr<const FamilyInfo>(std::move(info));
+        }());
     return family;
 }
 

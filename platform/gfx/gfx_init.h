@@ -12,7 +12,7 @@ void ensureInitialised();
 // races. Serialising cairo there keeps the checker's view true; normal builds
 // draw on several threads at once.
 class CairoLock {
-public:
+  public:
     CairoLock();
     ~CairoLock();
     CairoLock(const CairoLock&) = delete;

@@ -107,9 +107,8 @@ void addNodePath(cairo_t* cr, const RegionNode& n) {
         cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
     } else {
         addFigures(cr, n.path.figures());
-        cairo_set_fill_rule(cr, n.path.fillMode() == FillMode::Alternate
-                                    ? CAIRO_FILL_RULE_EVEN_ODD
-                                    : CAIRO_FILL_RULE_WINDING);
+        cairo_set_fill_rule(cr, n.path.fillMode() == FillMode::Alternate ? CAIRO_FILL_RULE_EVEN_ODD
+                                                                         : CAIRO_FILL_RULE_WINDING);
     }
 }
 
@@ -119,8 +118,11 @@ cairo_surface_t* renderMask(const NodePtr& n, int w, int h) {
     cairo_t* cr = cairo_create(s);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
     switch (n->type) {
-        case RegionNode::Type::Empty: break;
-        case RegionNode::Type::Infinite: cairo_paint(cr); break;
+        case RegionNode::Type::Empty:
+            break;
+        case RegionNode::Type::Infinite:
+            cairo_paint(cr);
+            break;
         case RegionNode::Type::Rect:
         case RegionNode::Type::Path:
             addNodePath(cr, *n);
@@ -135,12 +137,24 @@ cairo_surface_t* renderMask(const NodePtr& n, int w, int h) {
             cairo_surface_t* r = renderMask(n->right, w, h);
             cairo_operator_t op = CAIRO_OPERATOR_SOURCE;
             switch (n->mode) {
-                case CombineMode::Replace: op = CAIRO_OPERATOR_SOURCE; break;
-                case CombineMode::Intersect: op = CAIRO_OPERATOR_IN; break;
-                case CombineMode::Union: op = CAIRO_OPERATOR_OVER; break;
-                case CombineMode::Xor: op = CAIRO_OPERATOR_XOR; break;
-                case CombineMode::Exclude: op = CAIRO_OPERATOR_DEST_OUT; break;
-                case CombineMode::Complement: op = CAIRO_OPERATOR_OUT; break;
+                case CombineMode::Replace:
+                    op = CAIRO_OPERATOR_SOURCE;
+                    break;
+                case CombineMode::Intersect:
+                    op = CAIRO_OPERATOR_IN;
+                    break;
+                case CombineMode::Union:
+                    op = CAIRO_OPERATOR_OVER;
+                    break;
+                case CombineMode::Xor:
+                    op = CAIRO_OPERATOR_XOR;
+                    break;
+                case CombineMode::Exclude:
+                    op = CAIRO_OPERATOR_DEST_OUT;
+                    break;
+                case CombineMode::Complement:
+                    op = CAIRO_OPERATOR_OUT;
+                    break;
             }
             cairo_set_operator(cr, op);
             cairo_set_source_surface(cr, r, 0, 0);
@@ -158,11 +172,14 @@ cairo_surface_t* renderMask(const NodePtr& n, int w, int h) {
 bool intersectionLeaves(const NodePtr& n, std::vector<const RegionNode*>* out) {
     switch (n->type) {
         case RegionNode::Type::Rect:
-        case RegionNode::Type::Path: out->push_back(n.get()); return true;
+        case RegionNode::Type::Path:
+            out->push_back(n.get());
+            return true;
         case RegionNode::Type::Combine:
             return n->mode == CombineMode::Intersect && intersectionLeaves(n->left, out) &&
                    intersectionLeaves(n->right, out);
-        default: return false;
+        default:
+            return false;
     }
 }
 
@@ -361,8 +378,8 @@ struct Graphics::Impl {
             const cairo_matrix_t cm = toCairo(dev);
             setColor(cr, pen->color());
             cairo_set_matrix(cr, &cm);
-            cairo_set_antialias(cr, antiAliased(st.smoothing) ? CAIRO_ANTIALIAS_DEFAULT
-                                                              : CAIRO_ANTIALIAS_NONE);
+            cairo_set_antialias(
+                cr, antiAliased(st.smoothing) ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
             cairo_set_line_width(cr, w);
             cairo_set_miter_limit(cr, kMiterLimit);
             LineCap cap = pen->endCap() == LineCap::ArrowAnchor ? pen->startCap() : pen->endCap();
@@ -426,8 +443,8 @@ struct Graphics::Impl {
             const cairo_matrix_t cm = toCairo(dev);
             setBrush(cr, *brush);
             cairo_set_matrix(cr, &cm);
-            cairo_set_antialias(cr, antiAliased(st.smoothing) ? CAIRO_ANTIALIAS_DEFAULT
-                                                              : CAIRO_ANTIALIAS_NONE);
+            cairo_set_antialias(
+                cr, antiAliased(st.smoothing) ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
             addFigures(cr, path.figures());
             cairo_set_fill_rule(cr, path.fillMode() == FillMode::Alternate
                                         ? CAIRO_FILL_RULE_EVEN_ODD
@@ -847,8 +864,8 @@ Status Graphics::fillRegion(const Brush* brush, const Region* region) {
     return Status::Ok;
 }
 
-Status Graphics::drawString(const wchar_t* text, int length, const Font* font,
-                            const RectF& layout, const StringFormat* format, const Brush* brush) {
+Status Graphics::drawString(const wchar_t* text, int length, const Font* font, const RectF& layout,
+                            const StringFormat* format, const Brush* brush) {
     if (text == nullptr || length < -1 || font == nullptr || !font->valid() || !validBrush(brush) ||
         !finiteAll({layout.x, layout.y, layout.width, layout.height}))
         return Status::InvalidParameter;

@@ -33,7 +33,7 @@ namespace platform::gfx {
 using GraphicsContainer = uint32_t;
 
 class Graphics {
-public:
+  public:
     // On the host's surface, which must outlive the graphics.
     static Status create(host::HDC hdc, std::unique_ptr<Graphics>* out);
     // On a bitmap, which must outlive the graphics.
@@ -94,10 +94,10 @@ public:
     Status drawRectangle(const Pen* pen, float x, float y, float width, float height);
     Status drawRectangle(const Pen* pen, const RectF& rect);
     Status drawEllipse(const Pen* pen, float x, float y, float width, float height);
-    Status drawArc(const Pen* pen, float x, float y, float width, float height,
-                   float startAngle, float sweepAngle);
-    Status drawPie(const Pen* pen, float x, float y, float width, float height,
-                   float startAngle, float sweepAngle);
+    Status drawArc(const Pen* pen, float x, float y, float width, float height, float startAngle,
+                   float sweepAngle);
+    Status drawPie(const Pen* pen, float x, float y, float width, float height, float startAngle,
+                   float sweepAngle);
     // Closed by the call.
     Status drawPolygon(const Pen* pen, const PointF* points, int count);
     Status drawBezier(const Pen* pen, PointF p1, PointF p2, PointF p3, PointF p4);
@@ -124,9 +124,9 @@ public:
     // of padding on each side, its height the line height times the lines.
     // Trailing spaces are not counted. codepointsFitted and linesFilled may
     // be null.
-    Status measureString(const wchar_t* text, int length, const Font* font,
-                         const RectF& layout, const StringFormat* format, RectF* box,
-                         int* codepointsFitted = nullptr, int* linesFilled = nullptr) const;
+    Status measureString(const wchar_t* text, int length, const Font* font, const RectF& layout,
+                         const StringFormat* format, RectF* box, int* codepointsFitted = nullptr,
+                         int* linesFilled = nullptr) const;
 
     // The bitmap's pixels at their size in world units, top left at (x, y).
     Status drawImage(const Bitmap* image, float x, float y);
@@ -137,7 +137,7 @@ public:
 
     struct Impl;
 
-private:
+  private:
     explicit Graphics(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;
 };

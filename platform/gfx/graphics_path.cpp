@@ -141,13 +141,13 @@ Status GraphicsPath::addRectangle(const RectF& r) {
     if (!finite(r.x) || !finite(r.y) || !finite(r.width) || !finite(r.height))
         return Status::InvalidParameter;
     if (r.width == 0 || r.height == 0) return Status::Ok;
-    const PointF pts[4] = {{r.x, r.y}, {r.right(), r.y}, {r.right(), r.bottom()}, {r.x, r.bottom()}};
+    const PointF pts[4] = {
+        {r.x, r.y}, {r.right(), r.y}, {r.right(), r.bottom()}, {r.x, r.bottom()}};
     return addPolygon(pts, 4);
 }
 
 Status GraphicsPath::addEllipse(float x, float y, float width, float height) {
-    if (!finite(x) || !finite(y) || !finite(width) || !finite(height) || width <= 0 ||
-        height <= 0)
+    if (!finite(x) || !finite(y) || !finite(width) || !finite(height) || width <= 0 || height <= 0)
         return Status::InvalidParameter;
     figureOpen_ = false;
     figures_.push_back({});
@@ -253,8 +253,8 @@ std::vector<std::vector<PointF>> GraphicsPath::flatten(const Matrix* matrix) con
             if (f.types[i] == PathPointType::Bezier && i + 2 < pts.size() && i > 0) {
                 const PointF p0 = pts[i - 1];
                 for (int s = 1; s <= kCurveSteps; ++s)
-                    line.push_back(bezierAt(p0, pts[i], pts[i + 1], pts[i + 2],
-                                            double(s) / kCurveSteps));
+                    line.push_back(
+                        bezierAt(p0, pts[i], pts[i + 1], pts[i + 2], double(s) / kCurveSteps));
                 i += 2;
             } else {
                 line.push_back(pts[i]);

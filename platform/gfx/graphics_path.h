@@ -23,7 +23,7 @@ struct PathFigure {
 };
 
 class GraphicsPath {
-public:
+  public:
     explicit GraphicsPath(FillMode mode = FillMode::Alternate);
 
     Status setFillMode(FillMode mode);
@@ -33,14 +33,12 @@ public:
     Status addLines(const PointF* points, int count);
     // Arc of the ellipse in the rectangle; angles in degrees clockwise from
     // the x axis, measured on the ellipse as drawn.
-    Status addArc(float x, float y, float width, float height, float startAngle,
-                  float sweepAngle);
+    Status addArc(float x, float y, float width, float height, float startAngle, float sweepAngle);
     Status addBezier(PointF p1, PointF p2, PointF p3, PointF p4);
     Status addRectangle(const RectF& rect);
     Status addEllipse(float x, float y, float width, float height);
     Status addPolygon(const PointF* points, int count);
-    Status addPie(float x, float y, float width, float height, float startAngle,
-                  float sweepAngle);
+    Status addPie(float x, float y, float width, float height, float startAngle, float sweepAngle);
     Status addPath(const GraphicsPath& other, bool connect);
     Status startFigure();
     Status closeFigure();
@@ -61,7 +59,7 @@ public:
     // not repeat its first point.
     std::vector<std::vector<PointF>> flatten(const Matrix* matrix = nullptr) const;
 
-private:
+  private:
     PathFigure& openFigure(PointF start);
     void appendArc(PathFigure* figure, float x, float y, float width, float height,
                    float startAngle, float sweepAngle, bool connect);

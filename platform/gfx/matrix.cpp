@@ -13,8 +13,8 @@ Elements compose(const Elements& a, const Elements& b) {
     // Work in double so that long chains of prepends stay exact enough.
     const double a11 = a[0], a12 = a[1], a21 = a[2], a22 = a[3], ax = a[4], ay = a[5];
     const double b11 = b[0], b12 = b[1], b21 = b[2], b22 = b[3], bx = b[4], by = b[5];
-    return {float(a11 * b11 + a12 * b21), float(a11 * b12 + a12 * b22),
-            float(a21 * b11 + a22 * b21), float(a21 * b12 + a22 * b22),
+    return {float(a11 * b11 + a12 * b21),    float(a11 * b12 + a12 * b22),
+            float(a21 * b11 + a22 * b21),    float(a21 * b12 + a22 * b22),
             float(ax * b11 + ay * b21 + bx), float(ax * b12 + ay * b22 + by)};
 }
 

@@ -9,7 +9,7 @@
 namespace platform::gfx {
 
 class Matrix {
-public:
+  public:
     Matrix() = default;  // identity
     Matrix(float m11, float m12, float m21, float m22, float dx, float dy);
 
@@ -38,7 +38,7 @@ public:
 
     friend bool operator==(const Matrix&, const Matrix&) = default;
 
-private:
+  private:
     std::array<float, 6> m_{1, 0, 0, 1, 0, 0};
 };
 

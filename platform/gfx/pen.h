@@ -9,7 +9,7 @@
 namespace platform::gfx {
 
 class Pen {
-public:
+  public:
     explicit Pen(Argb color, float width = 1.0f, Unit unit = Unit::World);
 
     Status setColor(Argb color);
@@ -37,7 +37,7 @@ public:
 
     Pen clone() const { return *this; }
 
-private:
+  private:
     Argb color_;
     float width_;
     Unit unit_;

@@ -38,8 +38,8 @@ Status loadPng(const std::string& path, Bitmap* out) {
         return Status::OutOfMemory;
     }
     // Whatever format cairo loaded, paint it into our 32-bit pixels.
-    cairo_surface_t* dst = cairo_image_surface_create_for_data(
-        bmp.pixels(), CAIRO_FORMAT_ARGB32, w, h, bmp.stride());
+    cairo_surface_t* dst =
+        cairo_image_surface_create_for_data(bmp.pixels(), CAIRO_FORMAT_ARGB32, w, h, bmp.stride());
     cairo_t* cr = cairo_create(dst);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_set_source_surface(cr, img, 0, 0);

@@ -14,9 +14,12 @@ constexpr int kMaxSide = 32767;
 
 cairo_format_t cairoFormat(host::PixelFormat f) {
     switch (f) {
-        case host::PixelFormat::Rgb565: return CAIRO_FORMAT_RGB16_565;
-        case host::PixelFormat::Rgb24: return CAIRO_FORMAT_RGB24;
-        case host::PixelFormat::Argb32: return CAIRO_FORMAT_ARGB32;
+        case host::PixelFormat::Rgb565:
+            return CAIRO_FORMAT_RGB16_565;
+        case host::PixelFormat::Rgb24:
+            return CAIRO_FORMAT_RGB24;
+        case host::PixelFormat::Argb32:
+            return CAIRO_FORMAT_ARGB32;
     }
     return CAIRO_FORMAT_INVALID;
 }
@@ -133,8 +136,8 @@ cairo_surface_t* sourceSurface(const host::Surface& s) {
     if (!isValidSurface(s) || s.width > kMaxSide || s.height > kMaxSide) return nullptr;
     cairo_surface_t* cs = nullptr;
     if (canWrap(s)) {
-        cs = cairo_image_surface_create_for_data(s.pixels, cairoFormat(s.format), s.width,
-                                                 s.height, s.stride);
+        cs = cairo_image_surface_create_for_data(s.pixels, cairoFormat(s.format), s.width, s.height,
+                                                 s.stride);
     } else {
         cs = cairo_image_surface_create(cairoFormat(s.format), s.width, s.height);
         if (cairo_surface_status(cs) == CAIRO_STATUS_SUCCESS) {

@@ -17,7 +17,7 @@ struct IntRect {
 };
 
 class RasterTarget {
-public:
+  public:
     explicit RasterTarget(host::Surface* surface);
     ~RasterTarget();
     RasterTarget(const RasterTarget&) = delete;
@@ -36,7 +36,7 @@ public:
     void syncIn(const IntRect& area);
     void syncOut(const IntRect& area);
 
-private:
+  private:
     void release();
 
     host::Surface* surface_;

@@ -146,9 +146,12 @@ NodePtr transformNode(const NodePtr& node, const Matrix& matrix) {
 RectF nodeBounds(const NodePtr& node) {
     using T = RegionNode::Type;
     switch (node->type) {
-        case T::Empty: return {};
-        case T::Infinite: return kInfiniteBounds;
-        case T::Rect: return node->rect;
+        case T::Empty:
+            return {};
+        case T::Infinite:
+            return kInfiniteBounds;
+        case T::Rect:
+            return node->rect;
         case T::Path: {
             RectF b;
             node->path.getBounds(&b);
@@ -157,12 +160,17 @@ RectF nodeBounds(const NodePtr& node) {
         case T::Combine: {
             const RectF l = nodeBounds(node->left), r = nodeBounds(node->right);
             switch (node->mode) {
-                case CombineMode::Intersect: return intersectRects(l, r);
+                case CombineMode::Intersect:
+                    return intersectRects(l, r);
                 case CombineMode::Union:
-                case CombineMode::Xor: return uniteRects(l, r);
-                case CombineMode::Exclude: return l;
-                case CombineMode::Complement: return r;
-                case CombineMode::Replace: return r;
+                case CombineMode::Xor:
+                    return uniteRects(l, r);
+                case CombineMode::Exclude:
+                    return l;
+                case CombineMode::Complement:
+                    return r;
+                case CombineMode::Replace:
+                    return r;
             }
         }
     }
@@ -172,21 +180,30 @@ RectF nodeBounds(const NodePtr& node) {
 bool nodeContains(const NodePtr& node, PointF p) {
     using T = RegionNode::Type;
     switch (node->type) {
-        case T::Empty: return false;
-        case T::Infinite: return true;
+        case T::Empty:
+            return false;
+        case T::Infinite:
+            return true;
         case T::Rect:
             return p.x >= node->rect.x && p.x < node->rect.right() && p.y >= node->rect.y &&
                    p.y < node->rect.bottom();
-        case T::Path: return node->path.isVisible(p);
+        case T::Path:
+            return node->path.isVisible(p);
         case T::Combine: {
             const bool l = nodeContains(node->left, p), r = nodeContains(node->right, p);
             switch (node->mode) {
-                case CombineMode::Intersect: return l && r;
-                case CombineMode::Union: return l || r;
-                case CombineMode::Xor: return l != r;
-                case CombineMode::Exclude: return l && !r;
-                case CombineMode::Complement: return r && !l;
-                case CombineMode::Replace: return r;
+                case CombineMode::Intersect:
+                    return l && r;
+                case CombineMode::Union:
+                    return l || r;
+                case CombineMode::Xor:
+                    return l != r;
+                case CombineMode::Exclude:
+                    return l && !r;
+                case CombineMode::Complement:
+                    return r && !l;
+                case CombineMode::Replace:
+                    return r;
             }
         }
     }

@@ -15,7 +15,7 @@ struct RegionNode;
 }
 
 class Region {
-public:
+  public:
     Region();  // infinite
     explicit Region(const RectF& rect);
     explicit Region(const GraphicsPath& path);
@@ -37,7 +37,7 @@ public:
 
     const std::shared_ptr<const detail::RegionNode>& node() const { return node_; }
 
-private:
+  private:
     std::shared_ptr<const detail::RegionNode> node_;
 };
 

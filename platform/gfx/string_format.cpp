@@ -4,8 +4,7 @@ namespace platform::gfx {
 namespace {
 
 bool known(StringAlignment a) {
-    return a == StringAlignment::Near || a == StringAlignment::Center ||
-           a == StringAlignment::Far;
+    return a == StringAlignment::Near || a == StringAlignment::Center || a == StringAlignment::Far;
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 namespace platform::gfx {
 
 class StringFormat {
-public:
+  public:
     explicit StringFormat(int flags = 0, int language = 0);
 
     Status setAlignment(StringAlignment align);
@@ -22,7 +22,7 @@ public:
 
     StringFormat clone() const { return *this; }
 
-private:
+  private:
     int flags_;
     int language_;
     StringAlignment align_ = StringAlignment::Near;

@@ -27,9 +27,12 @@ float advanceOf(cairo_scaled_font_t* sf, const std::string& utf8) {
 float placed(float origin, float extent, float size, StringAlignment a) {
     // A zero extent is a point: the box is placed relative to it.
     switch (a) {
-        case StringAlignment::Near: return origin;
-        case StringAlignment::Center: return origin + (extent - size) / 2;
-        case StringAlignment::Far: return origin + extent - size;
+        case StringAlignment::Near:
+            return origin;
+        case StringAlignment::Center:
+            return origin + (extent - size) / 2;
+        case StringAlignment::Far:
+            return origin + extent - size;
     }
     return origin;
 }

@@ -15,7 +15,7 @@ namespace platform::gfx::detail {
 
 struct TextLine {
     std::string utf8;  // trailing spaces removed
-    float x = 0;         // start of the first glyph
+    float x = 0;       // start of the first glyph
     float baseline = 0;
     float advance = 0;
 };

@@ -34,8 +34,11 @@ std::wstring fromUtf8(std::string_view text) {
     size_t i = 0;
     while (i < text.size()) {
         const uint8_t b = uint8_t(text[i]);
-        const int extra =
-            b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
+        const int extra = b < 0x80         ? 0
+                          : (b >> 5) == 6  ? 1
+                          : (b >> 4) == 14 ? 2
+                          : (b >> 3) == 30 ? 3
+                                           : -1;
         if (extra < 0 || i + size_t(extra) >= text.size()) {
             out += wchar_t(extra == 0 ? b : 0xFFFD);
             ++i;

@@ -1,3 +1,5 @@
+#include "platform/gfx/draw_recording.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -5,7 +7,6 @@
 #include <vector>
 
 #include "gfx_test_util.h"
-#include "platform/gfx/draw_recording.h"
 
 namespace platform::gfx {
 namespace {

@@ -8,7 +8,7 @@ namespace platform::gfx {
 namespace {
 
 class RecordingTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_EQ(Graphics::createRecording(500, 250, &recorder, &g), Status::Ok);
     }

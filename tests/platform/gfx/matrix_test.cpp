@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "platform/gfx/matrix.h"
+
+#include <gtest/gtest.h>
 
 namespace platform::gfx {
 namespace {
@@ -37,8 +37,8 @@ TEST(MatrixTest, RotationIsClockwiseWithYDown) {
     const struct {
         float degrees;
         PointF out;
-    } cases[] = {{0, {1, 0}}, {90, {0, 1}}, {180, {-1, 0}}, {270, {0, -1}}, {-90, {0, -1}},
-                 {450, {0, 1}}};
+    } cases[] = {{0, {1, 0}},    {90, {0, 1}},   {180, {-1, 0}},
+                 {270, {0, -1}}, {-90, {0, -1}}, {450, {0, 1}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.degrees);
         Matrix m;
@@ -53,8 +53,8 @@ TEST(MatrixTest, RotationIsClockwiseWithYDown) {
 
 TEST(MatrixTest, ScaleTranslateChainActsInLocalCoordinates) {
     Matrix m;
-    m.scale(0.5f, 0.25f);     // layout scale first (set at layout time)
-    m.translate(200, 400);    // then an element's local frame
+    m.scale(0.5f, 0.25f);   // layout scale first (set at layout time)
+    m.translate(200, 400);  // then an element's local frame
     m.rotate(90);
     expectNear(m.map({10, 0}), {100, 102.5f});
 }

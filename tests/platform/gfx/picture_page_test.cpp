@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-
 #include <filesystem>
 
 #include "gfx_test_util.h"

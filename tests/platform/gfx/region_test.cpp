@@ -1,7 +1,8 @@
+#include "platform/gfx/region.h"
+
 #include <gtest/gtest.h>
 
 #include "gfx_test_util.h"
-#include "platform/gfx/region.h"
 
 namespace platform::gfx {
 namespace {
@@ -31,9 +32,9 @@ TEST(RegionTest, CombineModes) {
         CombineMode mode;
         bool aOnly, both, bOnly;
     } cases[] = {
-        {CombineMode::Replace, false, true, true},   {CombineMode::Intersect, false, true, false},
-        {CombineMode::Union, true, true, true},      {CombineMode::Xor, true, false, true},
-        {CombineMode::Exclude, true, false, false},  {CombineMode::Complement, false, false, true},
+        {CombineMode::Replace, false, true, true},  {CombineMode::Intersect, false, true, false},
+        {CombineMode::Union, true, true, true},     {CombineMode::Xor, true, false, true},
+        {CombineMode::Exclude, true, false, false}, {CombineMode::Complement, false, false, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(int(c.mode));

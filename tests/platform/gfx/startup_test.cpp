@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "platform/gfx/startup.h"
+
+#include <gtest/gtest.h>
 
 namespace platform::gfx {
 namespace {

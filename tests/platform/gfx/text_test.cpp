@@ -49,7 +49,7 @@ TEST(FontTest, CellAscentAndEmHeightComeFromTheFontFile) {
 }
 
 class TextBoxTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_EQ(Graphics::createRecording(400, 400, &rec, &g), Status::Ok); }
     DrawRecorder rec;
     std::unique_ptr<Graphics> g;
