@@ -1,5 +1,7 @@
 #include "simhost/cli.h"
 
+#include "simhost/store_command.h"
+
 #include <functional>
 #include <vector>
 
@@ -125,6 +127,7 @@ std::string helpText() {
     std::string out =
         "usage: simhost [OPTIONS]\n"
         "       simhost channels\n"
+        "       simhost store pack|unpack|check FILES\n"
         "\n"
         "Loads the gauge modules a panel names, flies a scenario and writes one PNG\n"
         "per shown window at the chosen times, and the event log. Without options it\n"
@@ -141,6 +144,7 @@ std::string helpText() {
            "\n"
            "commands:\n"
            "  channels              list the scenario channels, their units and tokens\n"
+           + storeHelpText() +
            "\n"
            "Exit status: 0 done; 2 bad input (one line on stderr names the file, line and\n"
            "problem; nothing is half written). Formats: docs/simhost.md, docs/panel.md,\n"

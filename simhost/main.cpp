@@ -7,8 +7,10 @@
 #include "simhost/cli.h"
 #include "simhost/host_error.h"
 #include "simhost/run.h"
+#include "simhost/store_command.h"
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "store") return simhost::runStoreCommand(argc - 2, argv + 2);
     try {
         const simhost::CommandLine cl = simhost::parseCommandLine(argc, argv);
         switch (cl.action) {
