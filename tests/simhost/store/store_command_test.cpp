@@ -187,3 +187,24 @@ TEST_F(StoreCommand, CheckRunsTheModulesLoaders) {
 }
 
 }  // namespace
+
+#include "platform/win32/beep.h"
+#include "platform/win32/paths.h"
+#include "zentra/config/config_store.h"
+
+namespace {
+
+TEST(DefaultStore, IsBuiltWhereTheModuleLooksForIt) {
+    const std::string bin = std::string(TEST_BINARY_DIR) + "/bin";
+    ASSERT_TRUE(fs::exists(bin + "/Calvera/F16.bin"));
+    ASSERT_TRUE(platform::win32::setCurrentDirectory(bin.c_str()));
+    platform::win32::clearRecordedBeeps();
+    std::string seen;
+    EXPECT_TRUE(zentra::runFirstStoreLoad([&](const char* file) { seen = readAll(file); }));
+    EXPECT_TRUE(platform::win32::recordedBeeps().empty());
+    // The module sees the default configuration text exactly.
+    EXPECT_EQ(seen, readAll(std::string(TEST_SOURCE_DIR) + "/assets/config/F16.ini"));
+    EXPECT_FALSE(fs::exists(bin + "/Calvera/F16.dll"));
+}
+
+}  // namespace
