@@ -200,7 +200,9 @@ TEST(DefaultStore, IsBuiltWhereTheModuleLooksForIt) {
     ASSERT_TRUE(platform::win32::setCurrentDirectory(bin.c_str()));
     platform::win32::clearRecordedBeeps();
     std::string seen;
-    EXPECT_TRUE(zentra::runFirstStoreLoad([&](const char* file) { seen = readAll(file); }));
+    EXPECT_TRUE(zentra::runFirstStoreLoad([&](const char* file) {
+        seen = readAll(platform::win32::toNativePath(file));  // a Windows-style path
+    }));
     EXPECT_TRUE(platform::win32::recordedBeeps().empty());
     // The module sees the default configuration text exactly.
     EXPECT_EQ(seen, readAll(std::string(TEST_SOURCE_DIR) + "/assets/config/F16.ini"));
