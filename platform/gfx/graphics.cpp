@@ -206,6 +206,12 @@ IntRect toIntRect(const RectF& r) {
             clampi(std::ceil(r.bottom()))};
 }
 
+// World-unit pens scale with the transform; pixel pens keep their width.
+float penDeviceWidth(const Pen& pen, float scale) {
+    const bool pixels = pen.unit() == Unit::Pixel || pen.unit() == Unit::Display;
+    return pixels ? pen.width() : pen.width() * scale;
+}
+
 bool antiAliased(SmoothingMode m) {
     return m == SmoothingMode::AntiAlias || m == SmoothingMode::HighQuality;
 }
@@ -295,7 +301,7 @@ struct Graphics::Impl {
     static void describePen(DrawRecord* r, const Pen& pen, float scale) {
         r->hasPen = true;
         r->penColor = pen.color();
-        r->penWidth = pen.width() * scale;
+        r->penWidth = penDeviceWidth(pen, scale);
         r->dash = pen.dashPattern();
         r->startCap = pen.startCap();
         r->endCap = pen.endCap();
@@ -371,7 +377,8 @@ struct Graphics::Impl {
         describePen(&rec, *pen, f);
         emit(rec);
         if (!target || !dev.isInvertible() || path.empty()) return Status::Ok;
-        float w = pen->width();
+        // Width in world units for cairo; at least one device pixel.
+        float w = penDeviceWidth(*pen, f) / f;
         if (w * f < 1.0f) w = 1.0f / f;
         const float margin = float(w * f * kMiterLimit / 2 + w * f * kArrowLength + 2);
         raster(touchedArea(path, dev, margin), [&](cairo_t* cr) {

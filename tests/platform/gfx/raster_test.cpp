@@ -41,6 +41,15 @@ TEST(RasterTest, PenWidthIsInWorldUnits) {
     EXPECT_EQ(c.at(50, 38), kBlack);
     EXPECT_EQ(c.at(50, 41), kBlack);
     EXPECT_EQ(c.at(50, 42), kWhite);
+    // A pixel-unit pen keeps its width under the scale.
+    Canvas px(100, 100);
+    px.g->scaleTransform(4, 4);
+    Pen pixelPen(kBlack, 2.0f, Unit::Pixel);
+    px.g->drawLine(&pixelPen, 0, 10, 25, 10);
+    EXPECT_EQ(px.at(50, 38), kWhite);
+    EXPECT_EQ(px.at(50, 39), kBlack);
+    EXPECT_EQ(px.at(50, 40), kBlack);
+    EXPECT_EQ(px.at(50, 41), kWhite);
     // Hairlines still show: at least one device pixel.
     c.g->resetTransform();
     c.g->scaleTransform(0.1f, 0.1f);
