@@ -1,6 +1,7 @@
 #pragma once
-// Outline settings. The width is in world units: it scales with the world
-// transform. Outlines never get thinner than one device pixel.
+// Outline settings. The width is in world units (it scales with the world
+// transform) unless the unit is Pixel or Display (device pixels). Outlines
+// never get thinner than one device pixel.
 #include <vector>
 
 #include "platform/gfx/status.h"
