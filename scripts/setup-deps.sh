@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcairo2-dev libfontconfig-dev libfreetype-dev libpng-dev fonts-dejavu-core)
+  libcairo2-dev libfontconfig-dev libfreetype-dev libpng-dev fonts-dejavu-core
+  clang)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
