@@ -32,6 +32,8 @@ FT_Library freetype() {
 
 FcPattern* matchPattern(const std::string& family, int style) {
     ensureInitialised();
+    // Matching is rare (once per family and style), so it is simply serialised.
+    std::lock_guard lock(libraryMutex());
     FcPattern* pat = FcPatternCreate();
     if (pat == nullptr) return nullptr;
     FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
