@@ -261,6 +261,7 @@ struct Graphics::Impl {
     mutable std::optional<RectF> cachedClipBounds;
 
     ~Impl() {
+        detail::CairoLock lock;
         if (mask != nullptr) cairo_surface_destroy(mask);
     }
 
