@@ -23,6 +23,11 @@ namespace simhost {
 class FrameLoop {
 public:
     explicit FrameLoop(Simulator& sim) : sim_(sim) {}
+    // A run cut short (an output that cannot be written) still ends the
+    // gauges' lives before their modules are unloaded.
+    ~FrameLoop() { finish(); }
+    FrameLoop(const FrameLoop&) = delete;
+    FrameLoop& operator=(const FrameLoop&) = delete;
 
     void start();
     void step(int64_t frame);

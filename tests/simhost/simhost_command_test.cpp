@@ -169,6 +169,18 @@ TEST_F(SimhostCommand, BadInputIsOneLineAndWritesNothing) {
     }
 }
 
+TEST_F(SimhostCommand, AnOutputThatCannotBeWrittenEndsTheRunCleanly) {
+    const auto panel = write("p.ini", kPanel), scenario = write("s.scn", kScenario);
+    const fs::path blocked = dir_ / "out" / "window00-0001.000.png";
+    fs::create_directories(blocked / "taken");
+    Result r = run("--panel " + panel.string() + " --scenario " + scenario.string() + " --out " +
+                   (dir_ / "out").string() + " --at 1");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, blocked.string() + ": cannot write the file\n");
+    EXPECT_FALSE(fs::exists(blocked.string() + ".part"));
+    EXPECT_FALSE(fs::exists(dir_ / "out" / "events.csv"));
+}
+
 TEST_F(SimhostCommand, HelpAndChannels) {
     Result r = run("--help");
     EXPECT_EQ(r.status, 0);
