@@ -20,7 +20,7 @@ struct FaceMetrics {
     uint16_t lineSpacing = 2384;
     float underlinePosition = -130;  // below the baseline when negative
     float underlineThickness = 90;
-    float strikeoutPosition = 530;
+    float strikeoutPosition = 530;  // top of the stroke, above the baseline
     float strikeoutSize = 100;
 };
 

@@ -919,8 +919,7 @@ Status Graphics::drawString(const wchar_t* text, int length, const Font* font, c
                 cairo_rectangle(cr, line.x, line.baseline - m.underlinePosition * unit,
                                 line.advance, m.underlineThickness * unit);
             if (font->style() & FontStyleStrikeout)
-                cairo_rectangle(cr, line.x,
-                                line.baseline - (m.strikeoutPosition + m.strikeoutSize / 2) * unit,
+                cairo_rectangle(cr, line.x, line.baseline - m.strikeoutPosition * unit,
                                 line.advance, m.strikeoutSize * unit);
             cairo_fill(cr);
         }
