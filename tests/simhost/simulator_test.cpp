@@ -207,6 +207,8 @@ TEST(Simulator, PanelAndScenarioReferencesAreChecked) {
          "p.ini:3: module \"fixture_gauges\" has no gauge \"G\" (it has \"Test Gauge\", \"Plain Gauge\")"},
         {"[Window00]\nsize=9,9\ngauge00=fixture_gauges!Plain Gauge, 0, 0\n", "",
          "p.ini:3: gauge fixture_gauges!Plain Gauge: no background bitmap to size it by"},
+        {"[Window00]\nsize=9,9\ngauge00=fixture_no_exports!G, 0, 0\n", "",
+         "p.ini:3: module \"fixture_no_exports\" does not export Linkage"},
         {kPanel, "\n1 click 0 gauge07 1 1\n", "s.scn:2: no gauge \"gauge07\" on [Window00]"},
         {kPanel, "1 open 333\n", "s.scn:1: no panel window \"333\" in p.ini"},
         {kPanel, "1 next_waypoint 1\n", "s.scn:1: next_waypoint without any waypoint"},
