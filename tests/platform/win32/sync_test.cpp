@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <thread>
 
 namespace pw = platform::win32;
 
@@ -83,6 +84,33 @@ TEST(Threads, BadHandlesFailCleanly) {
     EXPECT_EQ(pw::waitForSingleObject(nullptr, 0), pw::kWaitFailed);
     uint32_t code;
     EXPECT_FALSE(pw::getExitCodeThread(nullptr, &code));
+}
+
+}  // namespace
+
+namespace {
+
+struct Released {
+    pw::Handle go;
+    std::atomic<bool> done{false};
+};
+
+uint32_t finishLater(void* arg) {
+    auto* r = static_cast<Released*>(arg);
+    pw::waitForSingleObject(r->go, pw::kInfinite);
+    r->done = true;
+    return 0;
+}
+
+TEST(Threads, ClosingTheHandleLetsARunningThreadFinish) {
+    Released r{pw::createEvent(true, false)};
+    pw::Handle thread = pw::createThread(finishLater, &r);
+    ASSERT_NE(thread, pw::kInvalidHandle);
+    EXPECT_TRUE(pw::closeHandle(thread));  // the thread goes on without its handle
+    EXPECT_EQ(pw::waitForSingleObject(thread, 0), pw::kWaitFailed);
+    pw::setEvent(r.go);
+    while (!r.done) std::this_thread::yield();
+    pw::closeHandle(r.go);
 }
 
 }  // namespace
