@@ -95,9 +95,15 @@ std::optional<BitmapImage> decodeBitmap(const uint8_t* data, size_t size) {
         for (int32_t x = 0; x < w; ++x) {
             uint32_t px = 0;
             switch (bpp) {
-                case 1: px = palette[(src[x / 8] >> (7 - x % 8)) & 1]; break;
-                case 4: px = palette[(src[x / 2] >> (x % 2 ? 0 : 4)) & 15]; break;
-                case 8: px = palette[src[x]]; break;
+                case 1:
+                    px = palette[(src[x / 8] >> (7 - x % 8)) & 1];
+                    break;
+                case 4:
+                    px = palette[(src[x / 2] >> (x % 2 ? 0 : 4)) & 15];
+                    break;
+                case 8:
+                    px = palette[src[x]];
+                    break;
                 case 16: {
                     uint32_t v = u16(src + 2 * x);
                     px = 0xFF000000u | channel(v, masks[0]) << 16 | channel(v, masks[1]) << 8 |

@@ -32,8 +32,7 @@ std::optional<CalculatorRef> parseCalculatorRef(std::string_view code) {
     if (indexColon != std::string_view::npos) {
         std::string_view idx = trim(name.substr(indexColon + 1));
         auto [p, ec] = std::from_chars(idx.data(), idx.data() + idx.size(), ref.index);
-        if (ec != std::errc() || p != idx.data() + idx.size() || ref.index < 0)
-            return std::nullopt;
+        if (ec != std::errc() || p != idx.data() + idx.size() || ref.index < 0) return std::nullopt;
         name = trim(name.substr(0, indexColon));
     }
     ref.name = std::string(name);

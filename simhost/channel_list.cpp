@@ -12,21 +12,30 @@ namespace {
 
 const char* blendName(Blend b) {
     switch (b) {
-        case Blend::Linear: return "linear";
-        case Blend::Angle: return "angle";
-        case Blend::Step: return "step";
+        case Blend::Linear:
+            return "linear";
+        case Blend::Angle:
+            return "angle";
+        case Blend::Step:
+            return "step";
     }
     return "";
 }
 
 const char* encodingName(const TokenEntry& e) {
     switch (e.encoding) {
-        case Encoding::Scale: return "scale";
-        case Encoding::Rankine: return "rankine";
-        case Encoding::Bcd: return "bcd";
-        case Encoding::AdfLow: return "adf-low";
-        case Encoding::AdfHigh: return "adf-high";
-        case Encoding::Text: return "text";
+        case Encoding::Scale:
+            return "scale";
+        case Encoding::Rankine:
+            return "rankine";
+        case Encoding::Bcd:
+            return "bcd";
+        case Encoding::AdfLow:
+            return "adf-low";
+        case Encoding::AdfHigh:
+            return "adf-high";
+        case Encoding::Text:
+            return "text";
     }
     return "";
 }
@@ -60,7 +69,9 @@ std::string channelListText() {
     }
     out += "\nshared data fields (\"KORU_SHARED_DATA\", set with TIME shared FIELD VALUE):\n";
     for (const SharedField& f : sharedFields()) {
-        const char* kind = f.kind == FieldKind::Float ? "float" : f.kind == FieldKind::Int32 ? "int32" : "uint32";
+        const char* kind = f.kind == FieldKind::Float   ? "float"
+                           : f.kind == FieldKind::Int32 ? "int32"
+                                                        : "uint32";
         std::snprintf(line, sizeof line, "%-28s byte %-3d %-6s %s\n", f.name, f.offset, kind,
                       f.meaning);
         out += line;

@@ -19,14 +19,14 @@ struct LoggedEvent {
 };
 
 class EventLog {
-public:
+  public:
     void add(LoggedEvent e) { events_.push_back(std::move(e)); }
     const std::vector<LoggedEvent>& events() const { return events_; }
     std::string csv() const;
     // Written whole to a temporary file beside the target, then renamed.
     void write(const std::string& path) const;
 
-private:
+  private:
     std::vector<LoggedEvent> events_;
 };
 

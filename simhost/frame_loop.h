@@ -21,7 +21,7 @@
 namespace simhost {
 
 class FrameLoop {
-public:
+  public:
     explicit FrameLoop(Simulator& sim) : sim_(sim) {}
     // A run cut short (an output that cannot be written) still ends the
     // gauges' lives before their modules are unloaded.
@@ -33,7 +33,7 @@ public:
     void step(int64_t frame);
     void finish();
 
-private:
+  private:
     void service(GaugeInstance& g, int32_t id);
     void routine(GaugeInstance& g, host::GaugeRoutine r);
     void panelEvents();

@@ -14,7 +14,8 @@ constexpr size_t kMaxListLength = 4096;
 constexpr int kMaxSurfaceSide = 8192;
 
 template <typename T>
-host::ElementHeader* copyAs(const host::ElementHeader* src, std::vector<std::shared_ptr<void>>& owned) {
+host::ElementHeader* copyAs(const host::ElementHeader* src,
+                            std::vector<std::shared_ptr<void>>& owned) {
     // Every element record starts with its ElementHeader (standard layout).
     auto copy = std::make_shared<T>(*reinterpret_cast<const T*>(src));
     owned.push_back(copy);
@@ -62,13 +63,27 @@ host::ElementHeader* const* GaugeInstance::cloneList(host::ElementHeader* const*
 host::ElementHeader* GaugeInstance::clone(const host::ElementHeader* src, int depth) {
     host::ElementHeader* copy = nullptr;
     switch (src->type) {
-        case host::ElementType::StaticImage: copy = copyAs<host::StaticImage>(src, owned_); break;
-        case host::ElementType::Needle: copy = copyAs<host::Needle>(src, owned_); break;
-        case host::ElementType::Sprite: copy = copyAs<host::Sprite>(src, owned_); break;
-        case host::ElementType::Slider: copy = copyAs<host::Slider>(src, owned_); break;
-        case host::ElementType::MovingImage: copy = copyAs<host::MovingImage>(src, owned_); break;
-        case host::ElementType::Icon: copy = copyAs<host::Icon>(src, owned_); break;
-        case host::ElementType::String: copy = copyAs<host::StringField>(src, owned_); break;
+        case host::ElementType::StaticImage:
+            copy = copyAs<host::StaticImage>(src, owned_);
+            break;
+        case host::ElementType::Needle:
+            copy = copyAs<host::Needle>(src, owned_);
+            break;
+        case host::ElementType::Sprite:
+            copy = copyAs<host::Sprite>(src, owned_);
+            break;
+        case host::ElementType::Slider:
+            copy = copyAs<host::Slider>(src, owned_);
+            break;
+        case host::ElementType::MovingImage:
+            copy = copyAs<host::MovingImage>(src, owned_);
+            break;
+        case host::ElementType::Icon:
+            copy = copyAs<host::Icon>(src, owned_);
+            break;
+        case host::ElementType::String:
+            copy = copyAs<host::StringField>(src, owned_);
+            break;
         default:
             fail("element of unknown type " + std::to_string(static_cast<int>(src->type)));
     }

@@ -36,12 +36,12 @@ struct ElementState {
 };
 
 class GaugeInstance {
-public:
+  public:
     // Throws HostError (naming the panel file and line) for a gauge whose
     // size cannot be known or whose element tree is malformed.
     GaugeInstance(const host::GaugeHeader& proto, LoadedModule& module,
-                  const GaugePlacement& placement, const std::string& panelFile,
-                  size_t windowIndex, const std::string& windowSection, ResourceBitmaps& bitmaps);
+                  const GaugePlacement& placement, const std::string& panelFile, size_t windowIndex,
+                  const std::string& windowSection, ResourceBitmaps& bitmaps);
     GaugeInstance(const GaugeInstance&) = delete;
     GaugeInstance& operator=(const GaugeInstance&) = delete;
 
@@ -69,7 +69,7 @@ public:
     // cleared, and sets the mark again.
     void takeSurfaces();
 
-private:
+  private:
     host::ElementHeader* clone(const host::ElementHeader* src, int depth);
     host::ElementHeader* const* cloneList(host::ElementHeader* const* src, int depth);
     void placeElements(ResourceBitmaps& bitmaps);

@@ -1,7 +1,7 @@
 #include "simhost/gps_data_block.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace simhost {

@@ -11,13 +11,13 @@
 namespace simhost {
 
 struct Waypoint {
-    std::string ident;  // at most 8 characters
+    std::string ident;       // at most 8 characters
     double latitude = 0.0;   // degrees, north positive
     double longitude = 0.0;  // degrees, east positive
 };
 
 class GpsDataBlock {
-public:
+  public:
     static constexpr uint32_t kHeaderSize = 184;  // 172 + an 8-byte address, rounded up
     static constexpr uint32_t kRecordSize = 64;
 
@@ -30,7 +30,7 @@ public:
     static int64_t encodeLatitude(double degrees);
     static int64_t encodeLongitude(double degrees);
 
-private:
+  private:
     std::vector<uint8_t> header_;
     std::vector<uint8_t> records_;
 };

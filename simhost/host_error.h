@@ -8,13 +8,13 @@
 namespace simhost {
 
 class HostError : public std::runtime_error {
-public:
+  public:
     // "file:line: problem"; line 0 leaves the line out, an empty file both.
     HostError(const std::string& file, int line, const std::string& problem)
         : std::runtime_error(format(file, line, problem)) {}
     explicit HostError(const std::string& problem) : std::runtime_error(problem) {}
 
-private:
+  private:
     static std::string format(const std::string& file, int line, const std::string& problem) {
         if (file.empty()) return problem;
         if (line <= 0) return file + ": " + problem;

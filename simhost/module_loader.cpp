@@ -24,7 +24,8 @@ std::string LoadedModule::gaugeNames() const {
     std::string out;
     for (int i = 0; i < host::kMaxGaugesPerModule && linkage->gauges[i]; ++i) {
         if (!out.empty()) out += ", ";
-        out += std::string("\"") + (linkage->gauges[i]->name ? linkage->gauges[i]->name : "") + "\"";
+        out +=
+            std::string("\"") + (linkage->gauges[i]->name ? linkage->gauges[i]->name : "") + "\"";
     }
     return out.empty() ? "none" : out;
 }
@@ -74,7 +75,8 @@ LoadedModule& ModuleLoader::load(const std::string& name, const std::string& fil
     m->handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!m->handle) {
         const char* why = dlerror();
-        throw HostError(file, line, "module \"" + name + "\" cannot be loaded: " + (why ? why : "?"));
+        throw HostError(file, line,
+                        "module \"" + name + "\" cannot be loaded: " + (why ? why : "?"));
     }
     m->linkage = static_cast<host::Linkage*>(dlsym(m->handle, "Linkage"));
     m->imports = static_cast<host::ImportTable*>(dlsym(m->handle, "ImportTable"));

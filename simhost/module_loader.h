@@ -25,7 +25,7 @@ struct LoadedModule {
 };
 
 class ModuleLoader {
-public:
+  public:
     ModuleLoader(std::string dir, host::PanelsTable* table);
     ~ModuleLoader();
     ModuleLoader(const ModuleLoader&) = delete;
@@ -37,7 +37,7 @@ public:
 
     const std::string& dir() const { return dir_; }
 
-private:
+  private:
     std::string findFile(const std::string& name) const;
 
     std::string dir_;

@@ -9,7 +9,7 @@
 namespace simhost {
 
 class NamedVariables {
-public:
+  public:
     // The id of the variable, created with value 0 when new.
     int create(std::string_view name);
     // The id, or -1 when there is no such variable. Names match exactly.
@@ -20,7 +20,7 @@ public:
     bool set(int id, double value);
     size_t size() const { return vars_.size(); }
 
-private:
+  private:
     struct Var {
         std::string name;
         double value = 0.0;

@@ -136,7 +136,8 @@ PanelLayout parsePanel(std::string_view text, const std::string& fileName) {
         } else if (key == "ident") {
             if (current->isVc) r.fail("a virtual-cockpit surface has no ident");
             auto v = parseInteger(value);
-            if (!v || *v < 0 || *v > 0xFFFFFFFFll) r.fail("bad ident \"" + std::string(value) + "\"");
+            if (!v || *v < 0 || *v > 0xFFFFFFFFll)
+                r.fail("bad ident \"" + std::string(value) + "\"");
             current->ident = static_cast<uint32_t>(*v);
             identGiven.back() = true;
         } else if (key == "visible") {
@@ -163,7 +164,8 @@ PanelLayout parsePanel(std::string_view text, const std::string& fileName) {
         }
     }
     finishSection();
-    if (layout.windows.empty()) throw HostError(fileName, 0, "no [WindowNN] or [VCockpitNN] section");
+    if (layout.windows.empty())
+        throw HostError(fileName, 0, "no [WindowNN] or [VCockpitNN] section");
     std::set<uint32_t> idents;
     for (const WindowSpec& w : layout.windows) {
         if (!w.isVc && !idents.insert(w.ident).second) {

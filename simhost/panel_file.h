@@ -22,7 +22,7 @@ struct WindowSpec {
     bool isVc = false;
     uint32_t ident = 0;  // panel windows only
     int width = 0, height = 0;
-    bool visible = true;  // panel windows only; VC surfaces show in view mode 2
+    bool visible = true;             // panel windows only; VC surfaces show in view mode 2
     uint32_t background = 0x000000;  // 0xRRGGBB
     std::vector<GaugePlacement> gauges;
     int line = 0;

@@ -8,12 +8,12 @@
 namespace simhost {
 
 class ProgressBar {
-public:
+  public:
     explicit ProgressBar(int64_t total, bool enabled);
     void update(int64_t done);
     void finish();
 
-private:
+  private:
     int64_t total_;
     bool enabled_;
     bool shown_ = false;

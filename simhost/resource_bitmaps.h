@@ -9,12 +9,12 @@
 namespace simhost {
 
 class ResourceBitmaps {
-public:
+  public:
     // The bitmap of that id in the module (by its load base), or null when
     // the module has none or it does not decode.
     const BitmapImage* get(const void* moduleBase, int id);
 
-private:
+  private:
     std::map<std::pair<const void*, int>, std::optional<BitmapImage>> cache_;
 };
 

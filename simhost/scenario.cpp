@@ -15,7 +15,7 @@ namespace {
 constexpr double kMaxDuration = 86400.0;
 
 class Parser {
-public:
+  public:
     explicit Parser(const std::string& file) { s_.file = file; }
 
     Scenario run(std::string_view text) {
@@ -29,15 +29,15 @@ public:
         }
         for (const ScenarioEvent& e : s_.events) {
             if (e.time > s_.duration) {
-                throw HostError(s_.file, e.line, "event at " + fmt(e.time) +
-                                                     " s is after the end of the run (" +
-                                                     fmt(s_.duration) + " s)");
+                throw HostError(s_.file, e.line,
+                                "event at " + fmt(e.time) + " s is after the end of the run (" +
+                                    fmt(s_.duration) + " s)");
             }
         }
         return std::move(s_);
     }
 
-private:
+  private:
     [[noreturn]] void fail(const std::string& problem) const {
         throw HostError(s_.file, line_, problem);
     }
@@ -81,7 +81,8 @@ private:
             expectArgs(1, 3, "waypoint IDENT LATITUDE LONGITUDE");
             Waypoint w;
             w.ident = words_[1];
-            if (w.ident.empty() || w.ident.size() > 8) fail("waypoint ident must be 1 to 8 characters");
+            if (w.ident.empty() || w.ident.size() > 8)
+                fail("waypoint ident must be 1 to 8 characters");
             w.latitude = number(2, "latitude");
             w.longitude = number(3, "longitude");
             if (w.latitude < -90.0 || w.latitude > 90.0) fail("latitude outside -90 to 90");
@@ -110,8 +111,8 @@ private:
 
     Track& track(TrackTarget target, const std::string& name, int token, Blend blend, double t) {
         checkOrder(name.empty() ? "token " + std::to_string(token) : name, t);
-        std::string key = std::to_string(static_cast<int>(target)) + ":" + name + ":" +
-                          std::to_string(token);
+        std::string key =
+            std::to_string(static_cast<int>(target)) + ":" + name + ":" + std::to_string(token);
         auto it = trackIndex_.find(key);
         if (it != trackIndex_.end()) return s_.tracks[it->second];
         Track tr;
@@ -186,21 +187,25 @@ private:
             if (te && te->type != host::VarType::Number) {
                 fail("token " + words_[2] + " is not a number field (use set or text)");
             }
-            track(TrackTarget::RawToken, "", token, Blend::Linear, t).keys.push_back({t, number(3, "value")});
+            track(TrackTarget::RawToken, "", token, Blend::Linear, t)
+                .keys.push_back({t, number(3, "value")});
         } else if (cmd == "named") {
             expectArgs(2, 2, "TIME named NAME VALUE");
             track(TrackTarget::NamedVariable, words_[2], 0, Blend::Linear, t)
                 .keys.push_back({t, number(3, "value")});
         } else if (cmd == "shared") {
             expectArgs(2, 2, "TIME shared FIELD VALUE");
-            if (!findSharedField(words_[2])) fail("unknown shared data field \"" + words_[2] + "\"");
+            if (!findSharedField(words_[2]))
+                fail("unknown shared data field \"" + words_[2] + "\"");
             e.kind = EventKind::Shared;
             e.field = words_[2];
             e.value = number(3, "value");
             addEvent(e);
         } else if (cmd == "open" || cmd == "close" || cmd == "toggle") {
             expectArgs(2, 1, "TIME open|close|toggle WINDOW");
-            e.kind = cmd == "open" ? EventKind::Open : cmd == "close" ? EventKind::Close : EventKind::Toggle;
+            e.kind = cmd == "open"    ? EventKind::Open
+                     : cmd == "close" ? EventKind::Close
+                                      : EventKind::Toggle;
             e.window = words_[2];
             addEvent(e);
         } else if (cmd == "view") {
@@ -225,7 +230,8 @@ private:
             e.gauge = words_[3];
             e.x = integer(4, "x", -100000, 100000);
             e.y = integer(5, "y", -100000, 100000);
-            if (words_[6] != "up" && words_[6] != "down") fail("wheel direction must be up or down");
+            if (words_[6] != "up" && words_[6] != "down")
+                fail("wheel direction must be up or down");
             e.up = words_[6] == "up";
             if (words_.size() == 8) e.steps = integer(7, "step count", 1, 1000);
             addEvent(e);

@@ -21,7 +21,7 @@ const std::vector<SharedField>& sharedFields();
 const SharedField* findSharedField(std::string_view name);
 
 class SharedDataBlock {
-public:
+  public:
     static constexpr size_t kSize = 256;  // the named fields end at byte 88
 
     SharedDataBlock();
@@ -29,7 +29,7 @@ public:
     double get(const SharedField& field) const;
     void* data() { return bytes_; }
 
-private:
+  private:
     alignas(8) uint8_t bytes_[kSize];
 };
 

@@ -12,7 +12,7 @@ namespace simhost {
 constexpr int kSimTimeToken = 604;
 
 class SimVariables {
-public:
+  public:
     // Every token of the table starts at its initial natural value.
     SimVariables();
 
@@ -28,7 +28,7 @@ public:
     host::VarValue value(int token) const;
     host::VarType type(int token) const;
 
-private:
+  private:
     struct Slot {
         host::VarValue value{};
         host::VarType type = host::VarType::Number;

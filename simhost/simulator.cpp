@@ -17,16 +17,19 @@ Simulator* gCurrent = nullptr;
 
 constexpr const char* kSharedDataName = "KORU_SHARED_DATA";
 constexpr const char* kGpsDataName = "FS2002 GPS DATA";
-constexpr const char* kRadarNames[] = {"Radar Mode", "Radar Target Distance",
-                                       "Radar Target Speed", "Radar Target Altitude"};
+constexpr const char* kRadarNames[] = {"Radar Mode", "Radar Target Distance", "Radar Target Speed",
+                                       "Radar Target Altitude"};
 constexpr size_t kMaxText = 255;
 constexpr int kMaxMouseRects = 1024;
 
 double numberOf(const host::ModuleVar& v) {
     switch (v.varType) {
-        case host::VarType::Number: return v.value.n;
-        case host::VarType::Integer: return v.value.d;
-        default: return 0.0;
+        case host::VarType::Number:
+            return v.value.n;
+        case host::VarType::Integer:
+            return v.value.d;
+        default:
+            return 0.0;
     }
 }
 
@@ -95,8 +98,9 @@ void Simulator::placeGauges() {
                                     "\" (it has " + m.gaugeNames() + ")");
             }
             if (proto->version != host::kGaugeHeaderVersion) {
-                throw HostError(panel_.file, p.line, "gauge \"" + p.gauge + "\" has header version " +
-                                                         std::to_string(proto->version));
+                throw HostError(panel_.file, p.line,
+                                "gauge \"" + p.gauge + "\" has header version " +
+                                    std::to_string(proto->version));
             }
             auto g = std::make_unique<GaugeInstance>(*proto, m, p, panel_.file, wi, w.spec.section,
                                                      bitmaps_);
@@ -152,7 +156,8 @@ void Simulator::resolveEvents() {
                         break;
                     }
                 }
-                if (!r.gauge) fail("no gauge \"" + e.gauge + "\" on [" + r.window->spec.section + "]");
+                if (!r.gauge)
+                    fail("no gauge \"" + e.gauge + "\" on [" + r.window->spec.section + "]");
                 break;
             }
             case EventKind::NextWaypoint:
@@ -185,10 +190,18 @@ void Simulator::applyTracks() {
             case TrackTarget::Channel:
                 for (const TokenEntry* e : findChannel(t.name)) vars_.setNatural(*e, v);
                 break;
-            case TrackTarget::AircraftVar: aircraftValues_[t.name] = v; break;
-            case TrackTarget::RawToken: vars_.setRaw(t.token, v); break;
-            case TrackTarget::NamedVariable: named_.set(namedIds_[i], v); break;
-            case TrackTarget::PanelLighting: lighting_ = v; break;
+            case TrackTarget::AircraftVar:
+                aircraftValues_[t.name] = v;
+                break;
+            case TrackTarget::RawToken:
+                vars_.setRaw(t.token, v);
+                break;
+            case TrackTarget::NamedVariable:
+                named_.set(namedIds_[i], v);
+                break;
+            case TrackTarget::PanelLighting:
+                lighting_ = v;
+                break;
         }
     }
     for (const TextTrack& t : scenario_.texts) {
@@ -229,9 +242,9 @@ void Simulator::applyEvent(const ScenarioEvent& e, const ResolvedEvent& r) {
         case EventKind::Open:
         case EventKind::Close:
         case EventKind::Toggle: {
-            const bool show = e.kind == EventKind::Open     ? true
+            const bool show = e.kind == EventKind::Open    ? true
                               : e.kind == EventKind::Close ? false
-                                                            : !r.window->shown;
+                                                           : !r.window->shown;
             setShown(*r.window, show);
             log(show ? "window_open" : "window_close", r.window->spec.ident, 0,
                 r.window->spec.section);
@@ -247,11 +260,12 @@ void Simulator::applyEvent(const ScenarioEvent& e, const ResolvedEvent& r) {
         case EventKind::Click:
         case EventKind::Wheel: {
             const bool click = e.kind == EventKind::Click;
-            const uint32_t flags = click ? host::kMouseLeftSingle
-                                         : e.up ? host::kMouseWheelUp : host::kMouseWheelDown;
+            const uint32_t flags = click  ? host::kMouseLeftSingle
+                                   : e.up ? host::kMouseWheelUp
+                                          : host::kMouseWheelDown;
             const int steps = click ? 1 : e.steps;
-            std::string detail = r.gauge->label() + " at x=" + std::to_string(e.x) +
-                                 " y=" + std::to_string(e.y);
+            std::string detail =
+                r.gauge->label() + " at x=" + std::to_string(e.x) + " y=" + std::to_string(e.y);
             bool handled = false;
             if (r.window->shown) {
                 for (int i = 0; i < steps; ++i) handled |= mouse(*r.gauge, e.x, e.y, flags);
@@ -278,7 +292,8 @@ bool Simulator::mouse(GaugeInstance& gauge, int x, int y, uint32_t flags) {
     for (int i = 0; i < kMaxMouseRects && rects[i].type != host::MouseRectType::End; ++i) {
         const host::MouseRect& r = rects[i];
         if (!(r.flags & flags)) continue;
-        if (x < r.box.x || y < r.box.y || x >= r.box.x + r.box.w || y >= r.box.y + r.box.h) continue;
+        if (x < r.box.x || y < r.box.y || x >= r.box.x + r.box.w || y >= r.box.y + r.box.h)
+            continue;
         CurrentGauge scope(*this, &gauge);
         if (r.function) {
             host::Point p{x, y};

@@ -41,7 +41,7 @@ inline constexpr int kInitialViewMode = 1;
 inline constexpr int kVirtualCockpitView = 2;
 
 class Simulator {
-public:
+  public:
     // Loads the modules, places the gauges and checks the scenario's window
     // and gauge references; throws HostError on the first problem.
     Simulator(PanelLayout panel, Scenario scenario, RunSettings settings);
@@ -100,7 +100,7 @@ public:
     const SimVariables& variables() const { return vars_; }
     SharedDataBlock* sharedData() { return shared_.get(); }
 
-private:
+  private:
     struct ResolvedEvent {
         PanelWindow* window = nullptr;
         GaugeInstance* gauge = nullptr;
@@ -145,13 +145,13 @@ private:
 
 // Makes the gauge being served the current one for the scope.
 class CurrentGauge {
-public:
+  public:
     CurrentGauge(Simulator& sim, GaugeInstance* g) : sim_(sim), previous_(sim.currentGauge()) {
         sim_.setCurrentGauge(g);
     }
     ~CurrentGauge() { sim_.setCurrentGauge(previous_); }
 
-private:
+  private:
     Simulator& sim_;
     GaugeInstance* previous_;
 };

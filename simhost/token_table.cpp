@@ -32,8 +32,8 @@ TokenEntry angle(std::string channel, int token, std::string meaning, double fac
 
 TokenEntry special(std::string channel, int token, std::string meaning, std::string unit,
                    Encoding encoding, VarType type, Blend blend, double initial = 0.0) {
-    TokenEntry e = scale(std::move(channel), token, std::move(meaning), std::move(unit), 1.0,
-                         blend, initial);
+    TokenEntry e =
+        scale(std::move(channel), token, std::move(meaning), std::move(unit), 1.0, blend, initial);
     e.encoding = encoding;
     e.type = type;
     return e;
@@ -56,10 +56,9 @@ std::vector<TokenEntry> buildTable() {
     t.push_back(scale("mach", 64, "Mach number", "Mach", 4.8828125e-05));
     t.push_back(scale("vertical_speed", 65, "vertical speed", "ft/min", 0.768946875));
     t.push_back(scale("indicated_altitude", 74, "indicated altitude", "ft"));
-    t.push_back(scale("height_above_ground", 614, "height above the ground below", "ft",
-                      kFeetPerMetre));
-    t.push_back(scale("ground_elevation", 2, "elevation of the ground below", "ft",
-                      0.012815625));
+    t.push_back(
+        scale("height_above_ground", 614, "height above the ground below", "ft", kFeetPerMetre));
+    t.push_back(scale("ground_elevation", 2, "elevation of the ground below", "ft", 0.012815625));
     t.push_back(scale("baro_mb", 75, "altimeter setting", "hPa", 1.0, Blend::Linear, 1013.25));
     t.push_back(scale("baro_inhg", 76, "altimeter setting", "inHg", 1.0, Blend::Linear, 29.92));
     t.push_back(scale("static_air_temperature", 800, "static air temperature", "degC"));
@@ -69,20 +68,21 @@ std::vector<TokenEntry> buildTable() {
     t.push_back(angle("magnetic_variation", 82, "magnetic variation (east positive)"));
     // Attitude, heading, motion.
     t.push_back(scale("pitch", 78, "pitch angle", "degrees"));
-    t.push_back(scale("bank", 80, "bank angle, right wing down positive (the host's field is "
-                                  "left positive)",
+    t.push_back(scale("bank", 80,
+                      "bank angle, right wing down positive (the host's field is "
+                      "left positive)",
                       "degrees", -1.0));
     t.push_back(angle("heading", 81, "magnetic heading"));
     t.push_back(angle("true_heading", 86, "true heading"));
-    t.push_back(scale("slip_ball", 69, "slip ball deflection, -1 to 1", "ratio",
-                      0.007874015748031496));
+    t.push_back(
+        scale("slip_ball", 69, "slip ball deflection, -1 to 1", "ratio", 0.007874015748031496));
     t.push_back(scale("ground_speed", 551, "ground speed along the track", "kt", 0.5926355));
     t.push_back(scale("lateral_speed", 552, "ground speed across the track", "kt", 0.5926355));
     t.push_back(scale("gps_ground_speed", 832, "GPS ground speed", "kt", 1.9443185484));
-    t.push_back(scale("latitude", 71, "aircraft latitude", "degrees",
-                      360.0 * 2.4995625765491038e-08));
-    t.push_back(scale("longitude", 72, "aircraft longitude", "degrees",
-                      360.0 * 3.552713678800501e-15));
+    t.push_back(
+        scale("latitude", 71, "aircraft latitude", "degrees", 360.0 * 2.4995625765491038e-08));
+    t.push_back(
+        scale("longitude", 72, "aircraft longitude", "degrees", 360.0 * 3.552713678800501e-15));
     t.push_back(scale("altitude", 73, "aircraft true altitude", "ft", kFeetPerMetre));
     // Radio navigation.
     t.push_back(special("com1_frequency", 23, "COM 1 frequency", "MHz", Encoding::Bcd,
@@ -173,8 +173,9 @@ std::vector<TokenEntry> buildTable() {
     t.push_back(flag("oil_alert", 381, "oil alert source"));
     t.push_back(flag("hydraulics_available", 824, "hydraulics available (0: lost)", 1.0));
     t.push_back(flag("battery_on", 364, "battery master (non-zero: avionics powered)"));
-    t.push_back(scale("warning_quantity", 791, "quantity the repeated voice warning tests "
-                                               "against 1000",
+    t.push_back(scale("warning_quantity", 791,
+                      "quantity the repeated voice warning tests "
+                      "against 1000",
                       "number", 1.0, Blend::Linear, 5000.0));
     t.push_back(scale("fuel_flow", 138, "engine 1 fuel flow (bitmap gauges)", "lb/h"));
     // Engines 1 to 4.
@@ -189,8 +190,8 @@ std::vector<TokenEntry> buildTable() {
         t.push_back(scale(e + "fuel_flow", 638 + 19 * i, n + "fuel flow", "lb/h"));
         t.push_back(scale(e + "vibration", 642 + 19 * i, n + "vibration", "number"));
         t.push_back(scale(e + "torque", 140 + 35 * i, n + "torque", "number"));
-        t.push_back(scale(e + "oil_quantity", 149 + 35 * i, n + "oil quantity", "percent",
-                          0.006103515625));
+        t.push_back(
+            scale(e + "oil_quantity", 149 + 35 * i, n + "oil quantity", "percent", 0.006103515625));
         t.push_back(special(e + "egt", 567 + 10 * i, n + "EGT", "degC", Encoding::Rankine,
                             VarType::Number, Blend::Linear));
         t.push_back(special(e + "oil_temperature", 561 + 10 * i, n + "oil temperature", "degC",
@@ -198,15 +199,14 @@ std::vector<TokenEntry> buildTable() {
         t.push_back(scale(e + "oil_pressure", 562 + 10 * i, n + "oil pressure", "number",
                           0.00335693359375));
         t.push_back(flag(e + "generator", 565 + 10 * i, n + "generator on"));
-        t.push_back(scale(e + "hydraulic_pressure", 732 + 2 * i, n + "hydraulic pressure",
-                          "number", 0.00047881254488867607));
+        t.push_back(scale(e + "hydraulic_pressure", 732 + 2 * i, n + "hydraulic pressure", "number",
+                          0.00047881254488867607));
         t.push_back(scale(e + "hydraulic_quantity", 733 + 2 * i, n + "hydraulic quantity",
                           "percent", 100.0));
         t.push_back(scale(e + "fuel_pressure", 899 + i, n + "fuel pressure", "number"));
         t.push_back(flag(e + "fire", 887 + i, n + "fire"));
         t.push_back(scale(e + "running_level", 761 + 2 * i,
-                          n + "running level (above 13: running, counts towards power)",
-                          "number"));
+                          n + "running level (above 13: running, counts towards power)", "number"));
     }
     // Fuel tanks: level as a fraction of capacity (the host's field is 2^23 full).
     const int tanks[8][2] = {{291, 292}, {293, 294}, {295, 296}, {297, 298},

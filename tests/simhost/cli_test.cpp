@@ -17,9 +17,9 @@ CommandLine parse(std::vector<std::string> args) {
 }
 
 TEST(CommandLine, ReadsEveryOption) {
-    CommandLine cl = parse({"--panel", "p.ini", "--scenario=s.scn", "--out", "o", "--at",
-                            "1,2.5,0", "--every", "18", "--events", "e.csv", "--modules", "m",
-                            "--data", "d", "--rate", "30", "--no-progress"});
+    CommandLine cl = parse({"--panel", "p.ini", "--scenario=s.scn", "--out", "o", "--at", "1,2.5,0",
+                            "--every", "18", "--events", "e.csv", "--modules", "m", "--data", "d",
+                            "--rate", "30", "--no-progress"});
     EXPECT_EQ(cl.action, CommandAction::Run);
     const RunOptions& o = cl.options;
     EXPECT_EQ(o.panelFile, "p.ini");

@@ -42,8 +42,8 @@ TEST(AircraftVars, TheModulesReadsAreServed) {
     EXPECT_TRUE(findAircraftVar(0x64, 0));
     EXPECT_TRUE(findAircraftVar(0x66, 0));
     EXPECT_TRUE(findAircraftVar(0xac, 1));
-    for (const char* name : {"YOKE X POSITION", "YOKE Y POSITION",
-                             "GENERAL ENG1 THROTTLE LEVER POSITION"}) {
+    for (const char* name :
+         {"YOKE X POSITION", "YOKE Y POSITION", "GENERAL ENG1 THROTTLE LEVER POSITION"}) {
         EXPECT_TRUE(findAircraftVarByName(name, 0)) << name;
     }
 }

@@ -17,13 +17,20 @@ TEST(Interpolation, BlendsByKind) {
         double time;
         double expected;
     } cases[] = {
-        {&ramp, Blend::Linear, -1, 100},  {&ramp, Blend::Linear, 0, 100},
-        {&ramp, Blend::Linear, 2.5, 125}, {&ramp, Blend::Linear, 15, 200},
-        {&ramp, Blend::Linear, 99, 200},  {&ramp, Blend::Step, 9.9, 100},
-        {&north, Blend::Angle, 5, 0},     {&north, Blend::Angle, 2.5, 355},
-        {&north, Blend::Angle, 7.5, 5},   {&south, Blend::Angle, 1, 5},
-        {&south, Blend::Angle, 3, 355},   {&half, Blend::Angle, 5, 180},
-        {&jump, Blend::Linear, 4.999, 1.9998}, {&jump, Blend::Linear, 5, 7},
+        {&ramp, Blend::Linear, -1, 100},
+        {&ramp, Blend::Linear, 0, 100},
+        {&ramp, Blend::Linear, 2.5, 125},
+        {&ramp, Blend::Linear, 15, 200},
+        {&ramp, Blend::Linear, 99, 200},
+        {&ramp, Blend::Step, 9.9, 100},
+        {&north, Blend::Angle, 5, 0},
+        {&north, Blend::Angle, 2.5, 355},
+        {&north, Blend::Angle, 7.5, 5},
+        {&south, Blend::Angle, 1, 5},
+        {&south, Blend::Angle, 3, 355},
+        {&half, Blend::Angle, 5, 180},
+        {&jump, Blend::Linear, 4.999, 1.9998},
+        {&jump, Blend::Linear, 5, 7},
         {&jump, Blend::Step, 6, 7},
     };
     for (const Case& c : cases) {

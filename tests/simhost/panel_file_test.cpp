@@ -50,7 +50,8 @@ TEST(PanelFile, BadInputNamesFileLineAndProblem) {
         const char* text;
         const char* message;
     } cases[] = {
-        {"[Window00]\nsize=10,10\ngauge00=zentra PFD, 0, 0\n", "p.ini:3: gauge must be given as module!gauge"},
+        {"[Window00]\nsize=10,10\ngauge00=zentra PFD, 0, 0\n",
+         "p.ini:3: gauge must be given as module!gauge"},
         {"[Window00]\nsize=10,10\ngauge00=zentra!PFD\n", "p.ini:3: gauge needs a position"},
         {"[Window00]\nsize=10,10\ngauge00=zentra!PFD, 0, y\n", "p.ini:3: bad y \"y\""},
         {"[Window00]\nsize=10,10\ngauge00=zentra!PFD, 0, 0, 0\n", "p.ini:3: bad width \"0\""},

@@ -8,7 +8,8 @@ namespace {
 std::vector<uint32_t> testPicture(int w, int h) {
     std::vector<uint32_t> px(static_cast<size_t>(w) * h);
     for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) px[y * w + x] = 0xFF000000u | (x * 7) << 16 | (y * 5) << 8 | 0x33;
+        for (int x = 0; x < w; ++x)
+            px[y * w + x] = 0xFF000000u | (x * 7) << 16 | (y * 5) << 8 | 0x33;
     }
     return px;
 }

@@ -27,7 +27,7 @@ std::string slurp(const fs::path& p) {
 }
 
 class SimhostCommand : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = fs::path(TEST_BINARY_DIR) / "tmp" /
                ::testing::UnitTest::GetInstance()->current_test_info()->name();
@@ -147,9 +147,12 @@ TEST_F(SimhostCommand, BadInputIsOneLineAndWritesNothing) {
         std::string args;
         std::string message;
     } cases[] = {
-        {"--panel " + write("bad.ini", "[Window00]\nsize=10,10\ngauge00=fixture_gauges!Nope, 0, 0\n").string(),
+        {"--panel " +
+             write("bad.ini", "[Window00]\nsize=10,10\ngauge00=fixture_gauges!Nope, 0, 0\n")
+                 .string(),
          (dir_ / "bad.ini").string() + ":3: module \"fixture_gauges\" has no gauge \"Nope\""},
-        {"--panel " + write("mod.ini", "[Window00]\nsize=10,10\ngauge00=missing!G, 0, 0\n").string(),
+        {"--panel " +
+             write("mod.ini", "[Window00]\nsize=10,10\ngauge00=missing!G, 0, 0\n").string(),
          (dir_ / "mod.ini").string() + ":3: module \"missing\" not found"},
         {"--panel " + panel.string() + " --scenario " +
              write("back.scn", "2 set mach 0.1\n1 set mach 0.2\n").string(),

@@ -111,12 +111,12 @@ TEST(Simulator, ChannelsReachSurfacesAndElementCallbacks) {
 
 TEST(Simulator, MouseEventsReachTheMouseAreas) {
     HostRun r(kPanel,
-          "duration 1\n"
-          "0.2 click 0 gauge00 30 20\n"
-          "0.3 click Window00 \"fixture_gauges!test gauge\" 2 42\n"
-          "0.4 click 0 gauge00 60 2\n"
-          "0.5 wheel 0 gauge00 20 20 up 2\n"
-          "0.6 click 10104 gauge00 30 20\n");
+              "duration 1\n"
+              "0.2 click 0 gauge00 30 20\n"
+              "0.3 click Window00 \"fixture_gauges!test gauge\" 2 42\n"
+              "0.4 click 0 gauge00 60 2\n"
+              "0.5 wheel 0 gauge00 20 20 up 2\n"
+              "0.6 click 10104 gauge00 30 20\n");
     r.all();
     auto clicks = r.events("key_event", 70100);
     ASSERT_EQ(clicks.size(), 1u);
@@ -133,13 +133,13 @@ TEST(Simulator, MouseEventsReachTheMouseAreas) {
 
 TEST(Simulator, HostOperationsAnswerFromTheScenario) {
     HostRun r(kPanel,
-          "duration 1\n"
-          "0 set panel_lighting 4\n"
-          "0 set stick_x 50\n"
-          "0 set true_airspeed 100\n"
-          "0 named \"Radar Mode\" 3\n"
-          "0 named \"Custom\" 7\n"
-          "0.5 view 2\n");
+              "duration 1\n"
+              "0 set panel_lighting 4\n"
+              "0 set stick_x 50\n"
+              "0 set true_airspeed 100\n"
+              "0 named \"Radar Mode\" 3\n"
+              "0 named \"Custom\" 7\n"
+              "0.5 view 2\n");
     r.loop.start();
     r.loop.step(0);
     double f = 0;
@@ -159,8 +159,8 @@ TEST(Simulator, HostOperationsAnswerFromTheScenario) {
     EXPECT_EQ(f, 0.0);
     EXPECT_NEAR(r.sim.aircraftVarget(0x18, unitsEnum("meters per second"), 0), 51.4444, 1e-4);
     NamedVariables& named = r.sim.namedVariables();
-    for (const char* n : {"Radar Mode", "Radar Target Distance", "Radar Target Speed",
-                          "Radar Target Altitude"}) {
+    for (const char* n :
+         {"Radar Mode", "Radar Target Distance", "Radar Target Speed", "Radar Target Altitude"}) {
         EXPECT_GE(named.find(n), 1) << n;
     }
     EXPECT_DOUBLE_EQ(named.get(named.find("Radar Mode")), 3.0);
@@ -185,8 +185,10 @@ TEST(Simulator, PublishersCanBeSwitchedOff) {
 }
 
 TEST(Simulator, AlphaSurfaceOfAGaugeSizedByThePanel) {
-    HostRun r("[Window00]\nsize=40,20\nbackground=0,0,200\ngauge00=fixture_gauges!Plain Gauge, 0, 0, 40, 20\n",
-          "duration 0.2\n");
+    HostRun r(
+        "[Window00]\nsize=40,20\nbackground=0,0,200\ngauge00=fixture_gauges!Plain Gauge, 0, 0, 40, "
+        "20\n",
+        "duration 0.2\n");
     r.all();
     const SurfaceSlot& s = *r.sim.gauges()[0]->surfaces()[0];
     EXPECT_EQ(s.surface.format, host::PixelFormat::Argb32);
@@ -202,9 +204,11 @@ TEST(Simulator, PanelAndScenarioReferencesAreChecked) {
         const char* scenario;
         const char* message;
     } cases[] = {
-        {"[Window00]\nsize=9,9\n\ngauge00=nosuch!G, 0, 0\n", "", "p.ini:4: module \"nosuch\" not found in "},
+        {"[Window00]\nsize=9,9\n\ngauge00=nosuch!G, 0, 0\n", "",
+         "p.ini:4: module \"nosuch\" not found in "},
         {"[Window00]\nsize=9,9\ngauge00=fixture_gauges!G, 0, 0\n", "",
-         "p.ini:3: module \"fixture_gauges\" has no gauge \"G\" (it has \"Test Gauge\", \"Plain Gauge\")"},
+         "p.ini:3: module \"fixture_gauges\" has no gauge \"G\" (it has \"Test Gauge\", \"Plain "
+         "Gauge\")"},
         {"[Window00]\nsize=9,9\ngauge00=fixture_gauges!Plain Gauge, 0, 0\n", "",
          "p.ini:3: gauge fixture_gauges!Plain Gauge: no background bitmap to size it by"},
         {"[Window00]\nsize=9,9\ngauge00=fixture_no_exports!G, 0, 0\n", "",

@@ -29,7 +29,8 @@ struct NumberCase {
 TEST(TokenTable, ModulesDecodeTheNaturalValueBack) {
     const NumberCase cases[] = {
         {"vertical_speed", 65, 1500.0, [](double r) { return r * 0.768946875; }},
-        {"vertical_speed", 65, 1500.0 / 60.0 * 60.0, [](double r) { return r * 0.01281578125 * 60; }},
+        {"vertical_speed", 65, 1500.0 / 60.0 * 60.0,
+         [](double r) { return r * 0.01281578125 * 60; }},
         {"mach", 64, 0.82, [](double r) { return r * 4.8828125e-05; }},
         {"maximum_speed", 63, 350.0, [](double r) { return r * 0.0078125; }},
         {"bank", 80, 15.0, [](double r) { return r * -1.0; }},
@@ -77,10 +78,10 @@ TEST(TokenTable, FrequenciesAreBcdWords) {
         double mhz;
         int32_t word;
     } cases[] = {
-        {"nav1_frequency", 24, 110.80, 0x1080}, {"nav2_frequency", 27, 110.50, 0x1050},
+        {"nav1_frequency", 24, 110.80, 0x1080},  {"nav2_frequency", 27, 110.50, 0x1050},
         {"com1_frequency", 23, 118.725, 0x1872}, {"com2_frequency", 870, 121.5, 0x2150},
         {"com1_frequency", 23, 136.975, 0x3697}, {"adf_frequency", 16, 1350.5, 0x0350},
-        {"adf_frequency", 18, 1350.5, 0x0105},  {"adf_frequency", 16, 415.0, 0x0415},
+        {"adf_frequency", 18, 1350.5, 0x0105},   {"adf_frequency", 16, 415.0, 0x0415},
         {"adf_frequency", 18, 415.0, 0x0000},
     };
     for (const Case& c : cases) {
@@ -91,19 +92,19 @@ TEST(TokenTable, FrequenciesAreBcdWords) {
 TEST(TokenTable, ServesEveryTokenTheModulesRead) {
     // Tokens read by the snapshot, the systems gauges, the radio altimeter and
     // the bitmap gauges.
-    const int tokens[] = {
-        60,  267, 61,  63,  64,  65,  74,  614, 2,   75,  76,  800, 350, 343, 344, 82,  78,
-        80,  81,  86,  69,  551, 552, 832, 71,  72,  73,  24,  27,  18,  16,  47,  56,  45,
-        54,  31,  35,  49,  58,  550, 59,  19,  20,  39,  849, 850, 851, 852, 853, 354, 848,
-        839, 835, 836, 6,   7,   103, 104, 105, 106, 107, 108, 109, 111, 112, 114, 115, 116,
-        117, 118, 123, 792, 793, 794, 615, 323, 324, 326, 327, 328, 333, 334, 332, 14,  369,
-        868, 869, 866, 67,  68,  279, 288, 378, 381, 824, 364, 306, 23,  870, 791, 138};
+    const int tokens[] = {60,  267, 61,  63,  64,  65,  74,  614, 2,   75,  76,  800, 350, 343, 344,
+                          82,  78,  80,  81,  86,  69,  551, 552, 832, 71,  72,  73,  24,  27,  18,
+                          16,  47,  56,  45,  54,  31,  35,  49,  58,  550, 59,  19,  20,  39,  849,
+                          850, 851, 852, 853, 354, 848, 839, 835, 836, 6,   7,   103, 104, 105, 106,
+                          107, 108, 109, 111, 112, 114, 115, 116, 117, 118, 123, 792, 793, 794, 615,
+                          323, 324, 326, 327, 328, 333, 334, 332, 14,  369, 868, 869, 866, 67,  68,
+                          279, 288, 378, 381, 824, 364, 306, 23,  870, 791, 138};
     for (int t : tokens) EXPECT_NE(findToken(t), nullptr) << "token " << t;
     for (int i = 0; i < 4; ++i) {
-        for (int t : {624 + 19 * i, 625 + 19 * i, 630 + 19 * i, 631 + 19 * i, 638 + 19 * i,
-                      642 + 19 * i, 140 + 35 * i, 149 + 35 * i, 567 + 10 * i, 561 + 10 * i,
-                      562 + 10 * i, 565 + 10 * i, 732 + 2 * i, 733 + 2 * i, 899 + i, 887 + i,
-                      761 + 2 * i}) {
+        for (int t :
+             {624 + 19 * i, 625 + 19 * i, 630 + 19 * i, 631 + 19 * i, 638 + 19 * i, 642 + 19 * i,
+              140 + 35 * i, 149 + 35 * i, 567 + 10 * i, 561 + 10 * i, 562 + 10 * i, 565 + 10 * i,
+              732 + 2 * i, 733 + 2 * i, 899 + i, 887 + i, 761 + 2 * i}) {
             EXPECT_NE(findToken(t), nullptr) << "engine " << i << " token " << t;
         }
     }
