@@ -25,12 +25,24 @@ std::string configurationText() {
         for (int k = 0; k < kKeysPerSection; ++k) {
             const std::string key = "Key" + std::to_string(k);
             switch (k % 6) {
-                case 0: text += key + "=" + std::to_string(k * 3) + "\n"; break;
-                case 1: text += key + "=AMBER\n"; break;
-                case 2: text += key + "=100,200,300,400\n"; break;
-                case 3: text += key + "=12.5,40\n"; break;
-                case 4: text += key + "=DIAMOND\n"; break;
-                default: text += key + "=YES\n"; break;
+                case 0:
+                    text += key + "=" + std::to_string(k * 3) + "\n";
+                    break;
+                case 1:
+                    text += key + "=AMBER\n";
+                    break;
+                case 2:
+                    text += key + "=100,200,300,400\n";
+                    break;
+                case 3:
+                    text += key + "=12.5,40\n";
+                    break;
+                case 4:
+                    text += key + "=DIAMOND\n";
+                    break;
+                default:
+                    text += key + "=YES\n";
+                    break;
             }
         }
     }
@@ -46,15 +58,26 @@ void readAllKeys(const char* file) {
         for (int k = 0; k < kKeysPerSection; ++k) {
             const std::string key = "Key" + std::to_string(k);
             switch (k % 6) {
-                case 0: benchmark::DoNotOptimize(zentra::readInt(file, section, key.c_str(), 0)); break;
-                case 1: benchmark::DoNotOptimize(zentra::readColor(file, section, key.c_str(), "WHITE")); break;
-                case 2: benchmark::DoNotOptimize(zentra::readBox(file, section, key.c_str(), "")); break;
-                case 3: benchmark::DoNotOptimize(zentra::readPoint(file, section, key.c_str(), "")); break;
+                case 0:
+                    benchmark::DoNotOptimize(zentra::readInt(file, section, key.c_str(), 0));
+                    break;
+                case 1:
+                    benchmark::DoNotOptimize(
+                        zentra::readColor(file, section, key.c_str(), "WHITE"));
+                    break;
+                case 2:
+                    benchmark::DoNotOptimize(zentra::readBox(file, section, key.c_str(), ""));
+                    break;
+                case 3:
+                    benchmark::DoNotOptimize(zentra::readPoint(file, section, key.c_str(), ""));
+                    break;
                 case 4:
                     benchmark::DoNotOptimize(zentra::readNamed(file, section, key.c_str(), 7,
                                                                zentra::kSymbolShapeNames, 0));
                     break;
-                default: benchmark::DoNotOptimize(zentra::readBool(file, section, key.c_str(), 0)); break;
+                default:
+                    benchmark::DoNotOptimize(zentra::readBool(file, section, key.c_str(), 0));
+                    break;
             }
         }
     }
@@ -66,7 +89,8 @@ void BM_FullConfigurationLoad(benchmark::State& state) {
     const std::string store = dir + "/F16.bin";
     const std::vector<uint8_t> bytes = zentra::packStore(configurationText());
     std::ofstream(store, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     for (auto _ : state) {
         if (!zentra::loadConfigurationStore(store.c_str(), &readAllKeys)) {
             state.SkipWithError("load failed");

@@ -90,9 +90,9 @@ int pack(const std::string& plainPath, const std::string& storePath, std::ostrea
                             std::to_string(zentra::kStoreMaxText));
     }
     if (const size_t zero = text.find('\0'); zero != std::string::npos) {
-        return badInput(err, plainPath,
-                        "zero byte at offset " + std::to_string(zero) +
-                            "; not a configuration text");
+        return badInput(
+            err, plainPath,
+            "zero byte at offset " + std::to_string(zero) + "; not a configuration text");
     }
     const std::vector<uint8_t> store = zentra::packStore(text);
     if (!writeFileWhole(storePath, std::string(store.begin(), store.end()), why)) {
@@ -112,7 +112,8 @@ int unpack(const std::string& storePath, const std::string& plainPath, std::ostr
                         std::to_string(bytes.size()) + " bytes; a store has at least 2");
     }
     const size_t total = bytes.size();
-    if (total > zentra::kStoreMaxBytes) bytes.resize(zentra::kStoreMaxBytes);  // as the module reads
+    if (total > zentra::kStoreMaxBytes)
+        bytes.resize(zentra::kStoreMaxBytes);  // as the module reads
     std::vector<uint8_t> store(bytes.begin(), bytes.end());
     if (!zentra::unscrambleStore(store.data(), store.size())) {
         return badInput(err, storePath,
@@ -126,7 +127,8 @@ int unpack(const std::string& storePath, const std::string& plainPath, std::ostr
             << " of " << total << " bytes are read, as the module does\n";
     }
     const std::string text(store.begin() + 1, store.end() - 1);
-    if (!writeFileWhole(plainPath, text, why)) return badInput(err, plainPath, "cannot write: " + why);
+    if (!writeFileWhole(plainPath, text, why))
+        return badInput(err, plainPath, "cannot write: " + why);
     out << "unpacked " << storePath << " into " << plainPath << " (" << text.size() << " bytes)\n";
     return 0;
 }
@@ -182,7 +184,8 @@ int runStoreCommand(int argc, char** argv, std::ostream& out, std::ostream& err)
     }
     const bool twoFiles = sub == "pack" || sub == "unpack";
     if (!twoFiles && sub != "check") {
-        err << "simhost store: " << (sub.empty() ? "needs a command" : "unknown command \"" + sub + "\"")
+        err << "simhost store: "
+            << (sub.empty() ? "needs a command" : "unknown command \"" + sub + "\"")
             << " (pack, unpack or check; simhost store --help)\n";
         return 2;
     }
@@ -197,7 +200,9 @@ int runStoreCommand(int argc, char** argv, std::ostream& out, std::ostream& err)
     return runStoreCheck(argv[1], storeCheckLoaders(), out, err);
 }
 
-int runStoreCommand(int argc, char** argv) { return runStoreCommand(argc, argv, std::cout, std::cerr); }
+int runStoreCommand(int argc, char** argv) {
+    return runStoreCommand(argc, argv, std::cout, std::cerr);
+}
 
 std::string storeHelpText() {
     return "  store pack PLAIN STORE    scramble a configuration text into a store\n"

@@ -49,15 +49,21 @@ struct FileObject final : KernelObject {
 
 uint32_t errorFromErrno(int error) {
     switch (error) {
-        case ENOENT: return kErrorFileNotFound;
-        case ENOTDIR: return kErrorPathNotFound;
+        case ENOENT:
+            return kErrorFileNotFound;
+        case ENOTDIR:
+            return kErrorPathNotFound;
         case EACCES:
         case EPERM:
         case EISDIR:
-        case EROFS: return kErrorAccessDenied;
-        case EEXIST: return kErrorFileExists;
-        case ENAMETOOLONG: return kErrorFilenameTooLong;
-        default: return kErrorGeneric;
+        case EROFS:
+            return kErrorAccessDenied;
+        case EEXIST:
+            return kErrorFileExists;
+        case ENAMETOOLONG:
+            return kErrorFilenameTooLong;
+        default:
+            return kErrorGeneric;
     }
 }
 
@@ -91,11 +97,18 @@ Handle createFile(const char* path, uint32_t access, uint32_t shareMode, uint32_
         flags |= O_RDONLY;
     }
     switch (creation) {
-        case kCreateNew: flags |= O_CREAT | O_EXCL; break;
+        case kCreateNew:
+            flags |= O_CREAT | O_EXCL;
+            break;
         case kCreateAlways:
-        case kOpenAlways: flags |= O_CREAT; break;
-        case kOpenExisting: break;
-        default: setLastError(kErrorInvalidParameter); return kInvalidHandle;
+        case kOpenAlways:
+            flags |= O_CREAT;
+            break;
+        case kOpenExisting:
+            break;
+        default:
+            setLastError(kErrorInvalidParameter);
+            return kInvalidHandle;
     }
     const int fd = ::open(native.c_str(), flags, 0666);
     if (fd < 0) {

@@ -113,7 +113,7 @@ uint32_t copyOut(const char* text, size_t length, char* out, uint32_t size) {
 
 ProfileText parseProfileText(const std::string& text) {
     ProfileText result;
-    std::map<std::string, bool> seenSections;           // folded name -> seen
+    std::map<std::string, bool> seenSections;  // folded name -> seen
     std::map<std::pair<std::string, std::string>, bool> seenKeys;
     std::string section;
     bool inSection = false;

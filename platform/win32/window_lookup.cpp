@@ -59,7 +59,8 @@ ModuleHandle baseOf(const dl_phdr_info* info) {
     for (int i = 0; i < info->dlpi_phnum; ++i) {
         if (info->dlpi_phdr[i].p_type != PT_LOAD) continue;
         Dl_info dl;
-        const void* address = reinterpret_cast<const void*>(info->dlpi_addr + info->dlpi_phdr[i].p_vaddr);
+        const void* address =
+            reinterpret_cast<const void*>(info->dlpi_addr + info->dlpi_phdr[i].p_vaddr);
         if (dladdr(address, &dl) != 0) return dl.dli_fbase;
         return address;
     }
@@ -67,7 +68,7 @@ ModuleHandle baseOf(const dl_phdr_info* info) {
 }
 
 struct ModuleSearch {
-    std::string wanted;           // moduleName of the request; empty: main program
+    std::string wanted;                 // moduleName of the request; empty: main program
     ModuleHandle wantedBase = nullptr;  // or find by base
     ModuleHandle base = nullptr;
     std::string path;
@@ -129,7 +130,8 @@ void* getProcAddress(ModuleHandle module, const char* name) {
     ModuleSearch search;
     search.wantedBase = module;
     if (dl_iterate_phdr(visit, &search) == 0) return nullptr;
-    void* handle = dlopen(search.path.empty() ? nullptr : search.path.c_str(), RTLD_LAZY | RTLD_NOLOAD);
+    void* handle =
+        dlopen(search.path.empty() ? nullptr : search.path.c_str(), RTLD_LAZY | RTLD_NOLOAD);
     if (handle == nullptr) return nullptr;
     void* symbol = dlsym(handle, name);
     dlclose(handle);

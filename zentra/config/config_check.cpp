@@ -46,8 +46,8 @@ std::vector<ConfigFinding> checkConfiguration(const std::string& text,
         const std::string section = folded(entry.section);
         const std::string key = folded(entry.key);
         if (entry.shadowed) {
-            const auto first = std::find_if(
-                profile.entries.begin(), profile.entries.end(), [&](const auto& e) {
+            const auto first =
+                std::find_if(profile.entries.begin(), profile.entries.end(), [&](const auto& e) {
                     return !e.shadowed && folded(e.section) == section && folded(e.key) == key;
                 });
             findings.push_back(
@@ -77,20 +77,22 @@ std::vector<ConfigFinding> checkConfiguration(const std::string& text,
         const std::string key = folded(trimmed(read.key));
         for (const auto* entry : reachable) {
             if (folded(entry->section) == section && folded(entry->key) == key) {
-                findings.push_back({entry->line, entry->section, entry->key,
-                                    "\"" + entry->value.substr(0, kValueBufferSize - 1) +
-                                        "\": " + read.problem});
+                findings.push_back(
+                    {entry->line, entry->section, entry->key,
+                     "\"" + entry->value.substr(0, kValueBufferSize - 1) + "\": " + read.problem});
                 break;
             }
         }
     }
 
-    std::stable_sort(findings.begin(), findings.end(),
-                     [](const ConfigFinding& a, const ConfigFinding& b) { return a.line < b.line; });
+    std::stable_sort(
+        findings.begin(), findings.end(),
+        [](const ConfigFinding& a, const ConfigFinding& b) { return a.line < b.line; });
     // A key read twice with the same problem is reported once.
     findings.erase(std::unique(findings.begin(), findings.end(),
                                [](const ConfigFinding& a, const ConfigFinding& b) {
-                                   return std::tie(a.line, a.message) == std::tie(b.line, b.message);
+                                   return std::tie(a.line, a.message) ==
+                                          std::tie(b.line, b.message);
                                }),
                    findings.end());
     return findings;

@@ -31,18 +31,18 @@ struct ConfigRead {
     std::string section;
     std::string key;
     ReaderKind kind = ReaderKind::Int;
-    bool found = false;   // the key was present
-    std::string value;    // the value text as the reader saw it
-    std::string accepted; // Named: the accepted names, Alignment/Bool: a summary
-    int acceptedCount = 0;  // Named: the count the caller passed
-    bool defaulted = false; // the value was present but the default was used
-    std::string problem;    // why the value was not taken as written; empty: fine
+    bool found = false;      // the key was present
+    std::string value;       // the value text as the reader saw it
+    std::string accepted;    // Named: the accepted names, Alignment/Bool: a summary
+    int acceptedCount = 0;   // Named: the count the caller passed
+    bool defaulted = false;  // the value was present but the default was used
+    std::string problem;     // why the value was not taken as written; empty: fine
 };
 
 // Collects reads on the creating thread until destroyed; nests (the inner
 // log collects, then the outer one resumes).
 class ConfigReadLog {
-public:
+  public:
     ConfigReadLog();
     ~ConfigReadLog();
     ConfigReadLog(const ConfigReadLog&) = delete;
@@ -54,7 +54,7 @@ public:
     static ConfigReadLog* active();
     void add(ConfigRead read) { reads_.push_back(std::move(read)); }
 
-private:
+  private:
     std::vector<ConfigRead> reads_;
     ConfigReadLog* outer_ = nullptr;
 };

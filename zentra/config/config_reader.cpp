@@ -218,8 +218,9 @@ int readBool(const char* file, const char* section, const char* key, int default
         }
         if (!known) {
             note.defaulted = true;
-            note.problem = "not a boolean word (YES, TRUE, 1, ON, NO, FALSE, 0, OFF), the default " +
-                           std::to_string(defaultValue) + " is used";
+            note.problem =
+                "not a boolean word (YES, TRUE, 1, ON, NO, FALSE, 0, OFF), the default " +
+                std::to_string(defaultValue) + " is used";
         }
     }
     note.commit();
@@ -258,8 +259,8 @@ uint32_t parseColor(const char* text, int* transparent) {
     return parseColorText(text, transparent, nullptr);
 }
 
-uint32_t readColor(const char* file, const char* section, const char* key,
-                   const char* defaultText, int* transparent) {
+uint32_t readColor(const char* file, const char* section, const char* key, const char* defaultText,
+                   int* transparent) {
     if (transparent != nullptr) *transparent = 0;
     char buf[kValueBufferSize];
     const bool found = fetch(file, section, key, buf);
@@ -330,8 +331,7 @@ int readNamed(const char* file, const char* section, const char* key, int count,
             for (int i = count; i < length; ++i) {
                 if (strcasecmp(buf, names[i]) == 0) beyond = true;
             }
-            note.problem = std::string(beyond ? "name not accepted for this key"
-                                              : "unknown name") +
+            note.problem = std::string(beyond ? "name not accepted for this key" : "unknown name") +
                            " (accepted: " + joined(names, count) + "), the default is used";
         }
     }
@@ -392,8 +392,7 @@ ConfigPoint readPoint(const char* file, const char* section, const char* key,
     return lastPoint;
 }
 
-ConfigBox readBox(const char* file, const char* section, const char* key,
-                  const char* defaultText) {
+ConfigBox readBox(const char* file, const char* section, const char* key, const char* defaultText) {
     char buf[kValueBufferSize];
     const bool found = fetch(file, section, key, buf);
     ReadNote note(ReaderKind::Box, file, section, key, found, buf);
@@ -408,7 +407,8 @@ ConfigBox readBox(const char* file, const char* section, const char* key,
         }
     }
     if (found && parts.empty()) note.problem = "empty box reads 0,0,0,0";
-    if (found && parts.size() > 4) note.problem = "more than four box components; the rest is ignored";
+    if (found && parts.size() > 4)
+        note.problem = "more than four box components; the rest is ignored";
     note.commit();
     return ConfigBox{edges[0], edges[1], edges[2] - edges[0], edges[3] - edges[1]};
 }

@@ -42,8 +42,8 @@ const wchar_t* readWideText(const char* file, const char* section, const char* k
 uint32_t parseColor(const char* text, int* transparent = nullptr);
 
 // *transparent (when given) is cleared first; missing: defaultText is parsed.
-uint32_t readColor(const char* file, const char* section, const char* key,
-                   const char* defaultText, int* transparent = nullptr);
+uint32_t readColor(const char* file, const char* section, const char* key, const char* defaultText,
+                   int* transparent = nullptr);
 
 // Missing: defaultColor; "TRANSPARENT" reads black.
 uint32_t readColorValue(const char* file, const char* section, const char* key,
@@ -69,7 +69,6 @@ ConfigPoint readPoint(const char* file, const char* section, const char* key,
 
 // "left,top,right,bottom" read as (left, top, right - left, bottom - top);
 // components not given are 0.
-ConfigBox readBox(const char* file, const char* section, const char* key,
-                  const char* defaultText);
+ConfigBox readBox(const char* file, const char* section, const char* key, const char* defaultText);
 
 }  // namespace zentra

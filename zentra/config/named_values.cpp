@@ -14,14 +14,18 @@ constexpr NameTable tableOf(const char* const (&names)[N]) {
 }
 
 constexpr NameTable kNameTables[] = {
-    tableOf(kFontStyleNames),       tableOf(kFontQualityNames),    tableOf(kFrameShapeNames),
-    tableOf(kAttitudeFrameNames),   tableOf(kBarShapeNames),       tableOf(kSideNames),
-    tableOf(kSpeedModeNames),       tableOf(kLimitBandNames),      tableOf(kAltitudeDigitsNames),
-    tableOf(kDisplayConditionNames), tableOf(kGroundAspectNames),  tableOf(kVerticalSpeedShapeNames),
-    tableOf(kBaroFormatNames),      tableOf(kHsiShapeNames),       tableOf(kTickOrientationNames),
-    tableOf(kLineStyleNames),       tableOf(kHeadingModeNames),    tableOf(kMarkSizeNames),
-    tableOf(kPlanFixIndexNames),    tableOf(kInstrumentTypeNames), tableOf(kUnitsNames),
-    tableOf(kOrientationNames),     tableOf(kSymbolShapeNames),    tableOf(kArrowShapeNames),
+    tableOf(kFontStyleNames),       tableOf(kFontQualityNames),
+    tableOf(kFrameShapeNames),      tableOf(kAttitudeFrameNames),
+    tableOf(kBarShapeNames),        tableOf(kSideNames),
+    tableOf(kSpeedModeNames),       tableOf(kLimitBandNames),
+    tableOf(kAltitudeDigitsNames),  tableOf(kDisplayConditionNames),
+    tableOf(kGroundAspectNames),    tableOf(kVerticalSpeedShapeNames),
+    tableOf(kBaroFormatNames),      tableOf(kHsiShapeNames),
+    tableOf(kTickOrientationNames), tableOf(kLineStyleNames),
+    tableOf(kHeadingModeNames),     tableOf(kMarkSizeNames),
+    tableOf(kPlanFixIndexNames),    tableOf(kInstrumentTypeNames),
+    tableOf(kUnitsNames),           tableOf(kOrientationNames),
+    tableOf(kSymbolShapeNames),     tableOf(kArrowShapeNames),
 };
 
 }  // namespace

@@ -11,8 +11,7 @@ TEST(Beep, IsRecordedInOrderAndCleared) {
     pw::clearRecordedBeeps();
     EXPECT_TRUE(pw::beep(440, 300));
     EXPECT_TRUE(pw::beep(880, 10));
-    EXPECT_EQ(pw::recordedBeeps(),
-              (std::vector<pw::BeepRecord>{{440, 300}, {880, 10}}));
+    EXPECT_EQ(pw::recordedBeeps(), (std::vector<pw::BeepRecord>{{440, 300}, {880, 10}}));
     pw::clearRecordedBeeps();
     EXPECT_TRUE(pw::recordedBeeps().empty());
 }

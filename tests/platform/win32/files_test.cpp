@@ -35,7 +35,7 @@ TEST(Files, CreateAlwaysWritesAndReadsBack) {
     ASSERT_TRUE(pw::readFile(h, buf, sizeof buf, &n));
     EXPECT_EQ(std::string(buf, n), "fresh");
     ASSERT_TRUE(pw::readFile(h, buf, sizeof buf, &n));
-    EXPECT_EQ(n, 0u);  // end of file
+    EXPECT_EQ(n, 0u);                            // end of file
     EXPECT_FALSE(pw::writeFile(h, "x", 1, &n));  // opened for reading only
     EXPECT_EQ(pw::getLastError(), pw::kErrorAccessDenied);
     EXPECT_TRUE(pw::closeHandle(h));

@@ -9,7 +9,7 @@ namespace pw = platform::win32;
 namespace {
 
 class Paths : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char buf[4096];
         ASSERT_LT(pw::getCurrentDirectory(sizeof buf, buf), sizeof buf);

@@ -35,7 +35,7 @@ struct ReadCase {
 };
 
 class ProfileReader : public ::testing::Test {
-protected:
+  protected:
     win32_test::TempDir dir;
     std::string file = dir.write("cfg.ini", kProfile);
 
@@ -58,10 +58,10 @@ TEST_F(ProfileReader, ReadsByTheProfileRules) {
         {"PFD", "Equation", "a=b"},                 // split at the first '='
         {"PFD", "Empty", ""},                       // present but empty is not missing
         {"PFD", "Tabbed", "value with  inner  blanks"},
-        {"PFD", "Hidden", "<DEF>"},  // commented out
-        {"ND", "Range", "40"},       // blanks inside the brackets trimmed
-        {" ND ", " Range ", "40"},   // and around the names asked for
-        {"PFD", "Late", "<DEF>"},    // in a later section of the same name
+        {"PFD", "Hidden", "<DEF>"},   // commented out
+        {"ND", "Range", "40"},        // blanks inside the brackets trimmed
+        {" ND ", " Range ", "40"},    // and around the names asked for
+        {"PFD", "Late", "<DEF>"},     // in a later section of the same name
         {"EICAS", "SizeX", "<DEF>"},  // missing section
         {"PFD", "Nothing", "<DEF>"},  // missing key
     };
@@ -99,7 +99,8 @@ TEST_F(ProfileReader, WindowsStylePathsAndLineEndings) {
     std::filesystem::create_directory(dir.file("Calvera"));
     dir.write("Calvera/F16.ini", "[B]\nK=v\n");
     char out[32];
-    pw::getPrivateProfileString("A", "Key", "", out, sizeof out, (dir.path() + "\\sub.INI").c_str());
+    pw::getPrivateProfileString("A", "Key", "", out, sizeof out,
+                                (dir.path() + "\\sub.INI").c_str());
     EXPECT_STREQ(out, "crlf");
     pw::getPrivateProfileString("B", "K", "", out, sizeof out,
                                 (dir.path() + "\\calvera\\f16.ini").c_str());

@@ -1,15 +1,15 @@
 #pragma once
 // A fresh directory per test, removed afterwards.
+#include <stdlib.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
 
-#include <stdlib.h>
-
 namespace win32_test {
 
 class TempDir {
-public:
+  public:
     TempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "win32-XXXXXX").string();
         path_ = mkdtemp(pattern.data());
@@ -22,7 +22,7 @@ public:
         return file(name);
     }
 
-private:
+  private:
     std::string path_;
 };
 

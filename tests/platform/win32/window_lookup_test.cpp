@@ -22,7 +22,8 @@ TEST(WindowLookup, FindsRegisteredClassesIgnoringCase) {
 }
 
 TEST(ModuleLookup, FindsLoadedLibrariesByBaseName) {
-    const pw::ModuleHandle platformModule = pw::moduleOf(reinterpret_cast<const void*>(&pw::findWindow));
+    const pw::ModuleHandle platformModule =
+        pw::moduleOf(reinterpret_cast<const void*>(&pw::findWindow));
     ASSERT_NE(platformModule, nullptr);
     for (const char* name : {"platform", "libplatform.so", "PLATFORM.DLL", "LibPlatform",
                              "/some/dir/libplatform.so", "C:\\dir\\platform.dll"}) {

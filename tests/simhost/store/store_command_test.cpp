@@ -20,7 +20,7 @@ std::string readAll(const std::string& path) {
 }
 
 class StoreCommand : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "storecmd-XXXXXX").string();
         dir = mkdtemp(pattern.data());
@@ -180,8 +180,9 @@ TEST_F(StoreCommand, CheckOfACleanFileSucceeds) {
 
 TEST_F(StoreCommand, CheckRunsTheModulesLoaders) {
     EXPECT_FALSE(simhost::storeCheckLoaders().empty());
-    const std::string plain = write("hostile.ini", "[" + std::string(10000, 'x') + "\n=\n[PFD]\nk=" +
-                                                       std::string(500, 'v') + "\n");
+    const std::string plain =
+        write("hostile.ini",
+              "[" + std::string(10000, 'x') + "\n=\n[PFD]\nk=" + std::string(500, 'v') + "\n");
     EXPECT_EQ(run({"check", plain}), 1);
     EXPECT_NE(out.str().find("value longer than 98 characters is cut"), std::string::npos);
 }

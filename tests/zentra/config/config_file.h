@@ -8,7 +8,7 @@
 namespace config_test {
 
 class ConfigFile {
-public:
+  public:
     explicit ConfigFile(const std::string& text) {
         std::string pattern = (std::filesystem::temp_directory_path() / "cfg-XXXXXX").string();
         dir_ = mkdtemp(pattern.data());
@@ -19,7 +19,7 @@ public:
     const char* path() const { return path_.c_str(); }
     const std::string& dir() const { return dir_; }
 
-private:
+  private:
     std::string dir_;
     std::string path_;
 };

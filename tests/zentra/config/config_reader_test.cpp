@@ -9,48 +9,50 @@ using namespace zentra;
 
 namespace {
 
-const std::string kText =
-    std::string("[T]\n"
-    "Int=42\n"
-    "IntJunk= 12xyz\n"
-    "Word=abc\n"
-    "Real=1.5\n"
-    "NaN=nan\n"
-    "Huge=1e999\n"
-    "Undefined=<UNDEFINDED>\n"
-    "Empty=\n"
-    "Text=A_B__C\n"
-    "Wide=10_\xB0\n"
-    "Long=") + std::string(150, 'x') + "\n"
-    "Amber=aMbEr\n"
-    "Partial=255,128\n"
-    "Wrapped=300,0,0\n"
-    "Blue=0,0,255\n"
-    "Commas=,,0,,255\n"
-    "Clear=TRANSPARENT\n"
-    "Pink=pink\n"
-    "Center=CENTER\n"
-    "TopCenter=top_center\n"
-    "Left=LEFT\n"
-    "CenterCenter=CENTER_CENTER\n"
-    "BaseCenter=BASE_CENTER\n"
-    "Middle=MIDDLE\n"
-    "Scale=SCALE\n"
-    "Line=line\n"
-    "Long_Diamond=LONG_DIAMOND\n"
-    "List=10-20-40\n"
-    "ListBad=5-x-7\n"
-    "P12=1,2\n"
-    "P5=5\n"
-    "PComma=,7\n"
-    "Box=100,200,300,400\n"
-    "Box1=1\n"
-    "On=on\n"
-    "Enabled=enabled\n"
-    "Two=2\n";
+const std::string kText = std::string(
+                              "[T]\n"
+                              "Int=42\n"
+                              "IntJunk= 12xyz\n"
+                              "Word=abc\n"
+                              "Real=1.5\n"
+                              "NaN=nan\n"
+                              "Huge=1e999\n"
+                              "Undefined=<UNDEFINDED>\n"
+                              "Empty=\n"
+                              "Text=A_B__C\n"
+                              "Wide=10_\xB0\n"
+                              "Long=") +
+                          std::string(150, 'x') +
+                          "\n"
+                          "Amber=aMbEr\n"
+                          "Partial=255,128\n"
+                          "Wrapped=300,0,0\n"
+                          "Blue=0,0,255\n"
+                          "Commas=,,0,,255\n"
+                          "Clear=TRANSPARENT\n"
+                          "Pink=pink\n"
+                          "Center=CENTER\n"
+                          "TopCenter=top_center\n"
+                          "Left=LEFT\n"
+                          "CenterCenter=CENTER_CENTER\n"
+                          "BaseCenter=BASE_CENTER\n"
+                          "Middle=MIDDLE\n"
+                          "Scale=SCALE\n"
+                          "Line=line\n"
+                          "Long_Diamond=LONG_DIAMOND\n"
+                          "List=10-20-40\n"
+                          "ListBad=5-x-7\n"
+                          "P12=1,2\n"
+                          "P5=5\n"
+                          "PComma=,7\n"
+                          "Box=100,200,300,400\n"
+                          "Box1=1\n"
+                          "On=on\n"
+                          "Enabled=enabled\n"
+                          "Two=2\n";
 
 class Readers : public ::testing::Test {
-protected:
+  protected:
     config_test::ConfigFile file{kText};
     const char* f = file.path();
 };
@@ -84,9 +86,10 @@ TEST_F(Readers, BooleansAndCharacters) {
     const std::string text =
         "[B]\nY=YES\nT=true\nO=1\nN=On\nNo=no\nF=FALSE\nZ=0\nOff=oFF\nE=enabled\nTwo=2\n";
     config_test::ConfigFile bools(text);
-    const Case cases[] = {{"Y", 1},  {"T", 1},  {"O", 1},   {"N", 1},   {"No", 0},     {"F", 0},
-                          {"Z", 0},  {"Off", 0}, {"E", -5}, {"Two", -5}, {"Missing", -5}};
-    for (const Case& c : cases) EXPECT_EQ(readBool(bools.path(), "B", c.key, -5), c.expected) << c.key;
+    const Case cases[] = {{"Y", 1}, {"T", 1},   {"O", 1},  {"N", 1},    {"No", 0},      {"F", 0},
+                          {"Z", 0}, {"Off", 0}, {"E", -5}, {"Two", -5}, {"Missing", -5}};
+    for (const Case& c : cases)
+        EXPECT_EQ(readBool(bools.path(), "B", c.key, -5), c.expected) << c.key;
 
     EXPECT_EQ(readChar(f, "T", "Word", 'd'), 'a');
     EXPECT_EQ(readChar(f, "T", "Empty", 'd'), '\0');
@@ -110,10 +113,12 @@ TEST(ParseColor, NamesNumbersAndTransparent) {
         int transparent;
     };
     const Case cases[] = {
-        {"AMBER", 0x0096FF, 0},   {"aMbEr", 0x0096FF, 0},  {"GREY", 0x646464, 0},
-        {"red", 0x0000FF, 0},     {"255,128", 0x0080FF, 0}, {"300,0,0", 0x00002C, 0},
-        {"0,0,255", 0xFF0000, 0}, {",,0,,255", 0x00FF00, 0}, {"TRANSPARENT", 0, 1},
-        {"transparent", 0, 1},    {"pink", 0, 0},           {"", 0, 0},
+        {"AMBER", 0x0096FF, 0},   {"aMbEr", 0x0096FF, 0},
+        {"GREY", 0x646464, 0},    {"red", 0x0000FF, 0},
+        {"255,128", 0x0080FF, 0}, {"300,0,0", 0x00002C, 0},
+        {"0,0,255", 0xFF0000, 0}, {",,0,,255", 0x00FF00, 0},
+        {"TRANSPARENT", 0, 1},    {"transparent", 0, 1},
+        {"pink", 0, 0},           {"", 0, 0},
         {"-1,0,0", 0x0000FF, 0},  {"1,2,3,4", 0x030201, 0},
     };
     for (const Case& c : cases) {

@@ -24,13 +24,14 @@ std::string readAll(const std::string& path) {
 
 void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 const std::vector<pw::BeepRecord> kFailureBeep = {{440, 300}};
 
 class Store : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         resetConfigurationStore();
         pw::clearRecordedBeeps();
@@ -89,9 +90,13 @@ TEST_F(Store, RejectsBadStoresWithTheBeepAndLeavesDisplaysAlone) {
     std::vector<uint8_t> garbage(kStoreMaxBytes);
     for (size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<uint8_t>(i * 7919 + 13);
     std::vector<uint8_t> probe = garbage;
-    if (unscrambleStore(probe.data(), probe.size())) garbage.back() ^= 0x01;  // never valid by chance
+    if (unscrambleStore(probe.data(), probe.size()))
+        garbage.back() ^= 0x01;  // never valid by chance
     const std::vector<std::vector<uint8_t>> stores = {
-        {}, {0x42}, badCheck, garbage,
+        {},
+        {0x42},
+        badCheck,
+        garbage,
     };
     for (const auto& bytes : stores) {
         pw::clearRecordedBeeps();

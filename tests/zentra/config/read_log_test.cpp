@@ -1,8 +1,7 @@
-#include "zentra/config/config_read_log.h"
-
 #include <gtest/gtest.h>
 
 #include "config_file.h"
+#include "zentra/config/config_read_log.h"
 #include "zentra/config/config_reader.h"
 #include "zentra/config/named_values.h"
 
@@ -71,7 +70,8 @@ TEST(ReadLog, RecordsEveryReadWithWhyAValueWasNotTaken) {
         if (e.problemPart[0] == '\0') {
             EXPECT_TRUE(r->problem.empty()) << e.key << ": " << r->problem;
         } else {
-            EXPECT_NE(r->problem.find(e.problemPart), std::string::npos) << e.key << ": " << r->problem;
+            EXPECT_NE(r->problem.find(e.problemPart), std::string::npos)
+                << e.key << ": " << r->problem;
         }
     }
     EXPECT_FALSE(find(log, "Absent")->found);

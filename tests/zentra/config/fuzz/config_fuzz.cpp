@@ -86,8 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Packing and unscrambling give the text back.
     if (size <= zentra::kStoreMaxText) {
-        std::vector<uint8_t> packed = zentra::packStore(
-            std::string_view(reinterpret_cast<const char*>(data), size));
+        std::vector<uint8_t> packed =
+            zentra::packStore(std::string_view(reinterpret_cast<const char*>(data), size));
         if (!zentra::unscrambleStore(packed.data(), packed.size())) abort();
         if (std::string(packed.begin() + 1, packed.end() - 1) !=
             std::string(reinterpret_cast<const char*>(data), size)) {
