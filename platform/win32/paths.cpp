@@ -9,6 +9,7 @@
 #include <mutex>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/native_path.h"
 
 namespace platform::win32 {
 namespace {
@@ -86,8 +87,9 @@ std::string resolveCase(const std::string& path) {
 
 }  // namespace
 
-std::string toNativePath(const char* windowsPath) {
-    if (windowsPath == nullptr || *windowsPath == '\0') return std::string();
+bool statNativePath(const char* windowsPath, std::string& native, struct stat* st) {
+    native.clear();
+    if (windowsPath == nullptr || *windowsPath == '\0') return false;
     std::string path(windowsPath);
     for (char& c : path) {
         if (c == '\\') c = '/';
@@ -102,8 +104,20 @@ std::string toNativePath(const char* windowsPath) {
         if (base.back() != '/') base += '/';
         path = base + path;
     }
-    if (exists(path)) return path;
-    return resolveCase(path);
+    if (stat(path.c_str(), st) == 0) {
+        native = std::move(path);
+        return true;
+    }
+    // A dangling link is still the entry asked for.
+    native = exists(path) ? std::move(path) : resolveCase(path);
+    return stat(native.c_str(), st) == 0;
+}
+
+std::string toNativePath(const char* windowsPath) {
+    std::string native;
+    struct stat st;
+    statNativePath(windowsPath, native, &st);
+    return native;
 }
 
 uint32_t getCurrentDirectory(uint32_t size, char* buf) {

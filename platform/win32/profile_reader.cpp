@@ -9,7 +9,7 @@
 #include <mutex>
 #include <unordered_map>
 
-#include "platform/win32/paths.h"
+#include "platform/win32/native_path.h"
 
 namespace platform::win32 {
 namespace {
@@ -85,9 +85,9 @@ bool readWhole(const std::string& path, std::string& text) {
 
 // The parsed profile of a file, or null when it cannot be read.
 std::shared_ptr<const ProfileIndex> profileOf(const char* file) {
-    const std::string path = toNativePath(file);
+    std::string path;
     struct stat st;
-    if (path.empty() || stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return nullptr;
+    if (!statNativePath(file, path, &st) || !S_ISREG(st.st_mode)) return nullptr;
     const FileIdentity identity{st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
     {
         std::lock_guard lock(cache().mutex);
