@@ -172,6 +172,23 @@ TEST_F(SimhostCommand, BadInputIsOneLineAndWritesNothing) {
     }
 }
 
+TEST_F(SimhostCommand, VirtualCockpitSurfacesShowInViewModeTwo) {
+    const auto panel = write("vc.ini", std::string(kPanel) +
+                                           "[VCockpit01]\nsize=64,48\n"
+                                           "gauge00=fixture_gauges!Test Gauge, 0, 0\n");
+    const auto scenario = write("vc.scn", "duration 2\n1 view 2\n");
+    Result r = run("--panel " + panel.string() + " --scenario " + scenario.string() + " --out " +
+                   (dir_ / "out").string() + " --at 0.5,1.5");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(fs::exists(dir_ / "out" / "window00-0000.500.png"));
+    EXPECT_FALSE(fs::exists(dir_ / "out" / "vcockpit01-0000.500.png"));
+    EXPECT_TRUE(fs::exists(dir_ / "out" / "window00-0001.500.png"));
+    int w = 0, h = 0;
+    auto px = picture(dir_ / "out" / "vcockpit01-0001.500.png", w, h);
+    EXPECT_EQ(w, 64);
+    EXPECT_EQ(px[20 * 64 + 30], 0xFF004080u);  // drawn: airspeed 0
+}
+
 TEST_F(SimhostCommand, AnOutputThatCannotBeWrittenEndsTheRunCleanly) {
     const auto panel = write("p.ini", kPanel), scenario = write("s.scn", kScenario);
     const fs::path blocked = dir_ / "out" / "window00-0001.000.png";
