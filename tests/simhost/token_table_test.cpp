@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <functional>
+#include <sstream>
 
+#include "simhost/channel_list.h"
 #include "simhost/sim_variables.h"
 
 namespace simhost {
@@ -152,6 +155,20 @@ TEST(SimVariables, StartsAtInitialValues) {
     EXPECT_DOUBLE_EQ(vars.value(60).n, 1.0);
     EXPECT_DOUBLE_EQ(vars.value(kSimTimeToken).n, 0.0);
     EXPECT_STREQ(vars.value(47).s, "");
+}
+
+}  // namespace
+}  // namespace simhost
+
+namespace simhost {
+namespace {
+
+TEST(ChannelList, TheScenarioDocumentShowsTheCurrentTable) {
+    std::ifstream in(std::string(TEST_SOURCE_DIR) + "/docs/scenario.md");
+    std::stringstream doc;
+    doc << in.rdbuf();
+    EXPECT_NE(doc.str().find(channelListText()), std::string::npos)
+        << "docs/scenario.md: paste the output of `simhost channels` into its channel list";
 }
 
 }  // namespace
