@@ -75,6 +75,10 @@ const std::vector<OptionSpec>& options() {
          "write every drawing call of the vector displays to FILE as JSON lines "
          "(docs/draw-recording.md)",
          [](RunOptions& o, const std::string& v) { o.recordDrawFile = v; }},
+        {"--snapshot", "FILE",
+         "write every zentra snapshot value by its getter name at each captured frame to FILE "
+         "as CSV",
+         [](RunOptions& o, const std::string& v) { o.snapshotFile = v; }},
         {"--no-progress", nullptr, "never show the progress bar",
          [](RunOptions& o, const std::string&) { o.progress = false; }},
     };

@@ -17,6 +17,7 @@
 #include "simhost/png_writer.h"
 #include "simhost/progress_bar.h"
 #include "simhost/simulator.h"
+#include "simhost/snapshot_recorder.h"
 #include "simhost/text_words.h"
 
 namespace simhost {
@@ -97,12 +98,14 @@ int runSimhost(const RunOptions& o, std::ostream& report) {
         throw HostError(o.recordDrawFile, 0, "cannot write the draw recording (--record-draw)");
     }
 
+    SnapshotRecorder snapshots(o.snapshotFile);
     FrameLoop loop(sim);
     ProgressBar progress(sim.lastFrame() + 1, o.progress);
     int pictures = 0;
     loop.start();
     for (int64_t f = 0; f <= sim.lastFrame(); ++f) {
         loop.step(f);
+        snapshots.frame(sim, f, captures.count(f) != 0);
         if (captures.count(f)) {
             for (const PanelWindow& w : sim.windows()) {
                 if (!w.shown) continue;
@@ -118,6 +121,7 @@ int runSimhost(const RunOptions& o, std::ostream& report) {
     if (!o.recordDrawFile.empty()) platform::gfx::setDrawRecordingFile("");
     progress.finish();
     sim.eventLog().write(eventsFile);
+    snapshots.finish();
 
     char line[256];
     std::snprintf(line, sizeof line, "simhost: %lld frames (%g s at %g per second), %d pictures",

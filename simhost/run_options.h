@@ -18,6 +18,7 @@ struct RunOptions {
     double rate = 18.0;           // frames per simulated second
     bool progress = true;
     std::string recordDrawFile;   // every drawing call as JSON lines; empty: off
+    std::string snapshotFile;     // zentra snapshot values per captured frame (CSV); empty: off
 };
 
 }  // namespace simhost
