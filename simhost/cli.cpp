@@ -108,21 +108,21 @@ CommandLine parseCommandLine(int argc, char** argv) {
             arg = arg.substr(0, eq);
             inlineValue = true;
         }
-        const OptionSpec* spec = nullptr;
+        const OptionSpec* option = nullptr;
         for (const OptionSpec& s : options()) {
-            if (arg == s.name) spec = &s;
+            if (arg == s.name) option = &s;
         }
-        if (!spec) {
+        if (!option) {
             throw HostError("simhost: unknown " + std::string(arg.rfind("-", 0) == 0 ? "option " : "argument ") +
                             "\"" + arg + "\" (simhost --help lists the options)");
         }
-        if (spec->value && !inlineValue) {
-            if (i + 1 >= argc) bad(arg, std::string("needs a value (") + spec->value + ")");
+        if (option->value && !inlineValue) {
+            if (i + 1 >= argc) bad(arg, std::string("needs a value (") + option->value + ")");
             value = argv[++i];
-        } else if (!spec->value && inlineValue) {
+        } else if (!option->value && inlineValue) {
             bad(arg, "takes no value");
         }
-        spec->apply(cl.options, value);
+        option->apply(cl.options, value);
     }
     return cl;
 }

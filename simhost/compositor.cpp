@@ -42,10 +42,10 @@ void blit(WindowPicture& pic, const Clip& clip, int x, int y, int dw, int dh, in
 
 WindowPicture composeWindow(const PanelWindow& window) {
     WindowPicture pic;
-    pic.width = window.spec.width;
-    pic.height = window.spec.height;
+    pic.width = window.layout.width;
+    pic.height = window.layout.height;
     pic.pixels.assign(static_cast<size_t>(pic.width) * pic.height,
-                      0xFF000000u | window.spec.background);
+                      0xFF000000u | window.layout.background);
     for (GaugeInstance* g : window.gauges) {
         const Clip clip{std::max(0, g->x()), std::max(0, g->y()),
                         std::min(pic.width, g->x() + g->width()),

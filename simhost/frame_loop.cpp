@@ -35,7 +35,7 @@ void FrameLoop::start() {
         service(*g, host::kPostInitialize);
     }
     for (PanelWindow& w : sim_.windows()) {
-        if (w.spec.isVc || !w.shown) continue;
+        if (w.layout.isVc || !w.shown) continue;
         for (GaugeInstance* g : w.gauges) service(*g, host::kPanelOpen);
     }
 }

@@ -38,7 +38,7 @@ public:
 std::string pictureName(const PanelWindow& w, double time) {
     char t[32];
     std::snprintf(t, sizeof t, "%08.3f", time);
-    return lowerCase(w.spec.section) + "-" + t + ".png";
+    return lowerCase(w.layout.section) + "-" + t + ".png";
 }
 
 std::set<int64_t> captureFrames(const RunOptions& o, const Simulator& sim, double duration) {

@@ -81,15 +81,15 @@ int64_t Simulator::lastFrame() const {
 
 void Simulator::placeGauges() {
     windows_.reserve(panel_.windows.size());
-    for (const WindowSpec& spec : panel_.windows) {
+    for (const WindowSpec& layout : panel_.windows) {
         PanelWindow w;
-        w.spec = spec;
-        w.shown = spec.isVc ? viewMode_ == kVirtualCockpitView : spec.visible;
+        w.layout = layout;
+        w.shown = layout.isVc ? viewMode_ == kVirtualCockpitView : layout.visible;
         windows_.push_back(std::move(w));
     }
     for (size_t wi = 0; wi < windows_.size(); ++wi) {
         PanelWindow& w = windows_[wi];
-        for (const GaugePlacement& p : w.spec.gauges) {
+        for (const GaugePlacement& p : w.layout.gauges) {
             LoadedModule& m = loader_->load(p.module, panel_.file, p.line);
             const host::GaugeHeader* proto = m.findGauge(p.gauge);
             if (!proto) {
@@ -102,7 +102,7 @@ void Simulator::placeGauges() {
                                 "gauge \"" + p.gauge + "\" has header version " +
                                     std::to_string(proto->version));
             }
-            auto g = std::make_unique<GaugeInstance>(*proto, m, p, panel_.file, wi, w.spec.section,
+            auto g = std::make_unique<GaugeInstance>(*proto, m, p, panel_.file, wi, w.layout.section,
                                                      bitmaps_);
             if (g->elementList()) listOwners_[g->elementList()] = g.get();
             w.gauges.push_back(g.get());
@@ -113,7 +113,7 @@ void Simulator::placeGauges() {
 
 PanelWindow* Simulator::findWindowByIdent(uint32_t ident) {
     for (PanelWindow& w : windows_) {
-        if (!w.spec.isVc && w.spec.ident == ident) return &w;
+        if (!w.layout.isVc && w.layout.ident == ident) return &w;
     }
     return nullptr;
 }
@@ -123,7 +123,7 @@ PanelWindow* Simulator::findWindow(const std::string& ref) {
         return findWindowByIdent(static_cast<uint32_t>(*n));
     }
     for (PanelWindow& w : windows_) {
-        if (lowerCase(w.spec.section) == lowerCase(ref)) return &w;
+        if (lowerCase(w.layout.section) == lowerCase(ref)) return &w;
     }
     return nullptr;
 }
@@ -140,8 +140,8 @@ void Simulator::resolveEvents() {
             case EventKind::Toggle:
                 r.window = findWindow(e.window);
                 if (!r.window) fail("no panel window \"" + e.window + "\" in " + panel_.file);
-                if (r.window->spec.isVc) {
-                    fail("[" + r.window->spec.section + "] shows in view mode 2; it is not opened");
+                if (r.window->layout.isVc) {
+                    fail("[" + r.window->layout.section + "] shows in view mode 2; it is not opened");
                 }
                 break;
             case EventKind::Click:
@@ -157,7 +157,7 @@ void Simulator::resolveEvents() {
                     }
                 }
                 if (!r.gauge)
-                    fail("no gauge \"" + e.gauge + "\" on [" + r.window->spec.section + "]");
+                    fail("no gauge \"" + e.gauge + "\" on [" + r.window->layout.section + "]");
                 break;
             }
             case EventKind::NextWaypoint:
@@ -231,7 +231,7 @@ void Simulator::log(const std::string& kind, int64_t id, int64_t parameter,
 void Simulator::setShown(PanelWindow& w, bool shown) {
     if (w.shown == shown) return;
     w.shown = shown;
-    if (!w.spec.isVc) panelEvents_.emplace_back(static_cast<size_t>(&w - windows_.data()), shown);
+    if (!w.layout.isVc) panelEvents_.emplace_back(static_cast<size_t>(&w - windows_.data()), shown);
 }
 
 void Simulator::applyEvent(const ScenarioEvent& e, const ResolvedEvent& r) {
@@ -246,14 +246,14 @@ void Simulator::applyEvent(const ScenarioEvent& e, const ResolvedEvent& r) {
                               : e.kind == EventKind::Close ? false
                                                            : !r.window->shown;
             setShown(*r.window, show);
-            log(show ? "window_open" : "window_close", r.window->spec.ident, 0,
-                r.window->spec.section);
+            log(show ? "window_open" : "window_close", r.window->layout.ident, 0,
+                r.window->layout.section);
             break;
         }
         case EventKind::View:
             viewMode_ = static_cast<int>(e.value);
             for (PanelWindow& w : windows_) {
-                if (w.spec.isVc) w.shown = viewMode_ == kVirtualCockpitView;
+                if (w.layout.isVc) w.shown = viewMode_ == kVirtualCockpitView;
             }
             log("view", viewMode_, 0, "");
             break;
@@ -374,7 +374,7 @@ int32_t Simulator::executeCalculatorCode(const char* code, double* fOut, int32_t
 
 int32_t Simulator::isPanelWindowVisible(uint32_t ident) const {
     for (const PanelWindow& w : windows_) {
-        if (!w.spec.isVc && w.spec.ident == ident) return w.shown ? 1 : 0;
+        if (!w.layout.isVc && w.layout.ident == ident) return w.shown ? 1 : 0;
     }
     return 0;
 }
@@ -386,7 +386,7 @@ int32_t Simulator::panelWindowToggle(uint32_t ident) {
         return 0;
     }
     setShown(*w, !w->shown);
-    log("window_toggle", ident, w->shown ? 1 : 0, w->spec.section);
+    log("window_toggle", ident, w->shown ? 1 : 0, w->layout.section);
     return 1;
 }
 

@@ -26,7 +26,7 @@
 namespace simhost {
 
 struct PanelWindow {
-    WindowSpec spec;
+    WindowSpec layout;
     bool shown = false;  // panel windows: visible; VC surfaces: view mode 2
     std::vector<GaugeInstance*> gauges;
 };

@@ -6,19 +6,19 @@ namespace {
 const FontSpec kEmptySpec{};
 }  // namespace
 
-std::unique_ptr<gfx::Font> makeFont(const FontSpec& spec) {
+std::unique_ptr<gfx::Font> makeFont(const FontSpec& fs) {
     gfx::FontFamily family;
-    if (gfx::FontFamily::fromName(spec.face.c_str(), &family) != gfx::Status::Ok ||
+    if (gfx::FontFamily::fromName(fs.face.c_str(), &family) != gfx::Status::Ok ||
         !family.valid()) {
         family = gfx::FontFamily::genericSansSerif();
     }
     auto font = std::make_unique<gfx::Font>();
-    const float size = float(spec.size);
-    if (gfx::Font::create(family, size, spec.style, gfx::Unit::Pixel, font.get()) ==
+    const float size = float(fs.size);
+    if (gfx::Font::create(family, size, fs.style, gfx::Unit::Pixel, font.get()) ==
         gfx::Status::Ok) {
         return font;
     }
-    if (gfx::Font::create(gfx::FontFamily::genericSansSerif(), size, spec.style, gfx::Unit::Pixel,
+    if (gfx::Font::create(gfx::FontFamily::genericSansSerif(), size, fs.style, gfx::Unit::Pixel,
                           font.get()) == gfx::Status::Ok) {
         return font;
     }
@@ -39,13 +39,13 @@ void FontTable::setFont(int slot, int32_t size, int32_t style, const std::wstrin
         specs_.resize(size_t(slot) + 1);
         fonts_.resize(size_t(slot) + 1);
     }
-    FontSpec& spec = specs_[size_t(slot)];
-    spec.size = size;
-    spec.style = style;
-    spec.face = face.substr(0, FontSpec::kMaxFaceLength);
+    FontSpec& fs = specs_[size_t(slot)];
+    fs.size = size;
+    fs.style = style;
+    fs.face = face.substr(0, FontSpec::kMaxFaceLength);
 }
 
-const FontSpec& FontTable::spec(int slot) const {
+const FontSpec& FontTable::fontSpec(int slot) const {
     if (slot < 0 || size_t(slot) >= specs_.size()) return kEmptySpec;
     return specs_[size_t(slot)];
 }

@@ -28,7 +28,7 @@ class FontTable {
     // Sets one slot (the table grows to hold it; a negative slot is ignored);
     // a longer face name is cut. The live font is made by rebuildFonts.
     void setFont(int slot, int32_t size, int32_t style, const std::wstring& face);
-    const FontSpec& spec(int slot) const;
+    const FontSpec& fontSpec(int slot) const;
     // Null where the slot has no usable font or is outside the table.
     const gfx::Font* font(int slot) const;
 
@@ -46,6 +46,6 @@ class FontTable {
 
 // One font as rebuildFonts makes it; null when even the fallback fails
 // (a size that is not positive).
-std::unique_ptr<gfx::Font> makeFont(const FontSpec& spec);
+std::unique_ptr<gfx::Font> makeFont(const FontSpec& fs);
 
 }  // namespace zentra

@@ -34,9 +34,9 @@ TEST(FontTable, FaceNamesAreCutAndSlotsGrow) {
     fonts.setFont(4, 10, 0, std::wstring(150, L'x'));
     fonts.setFont(-2, 10, 0, L"ignored");
     EXPECT_EQ(fonts.count(), 5);
-    EXPECT_EQ(fonts.spec(4).face.size(), FontSpec::kMaxFaceLength);
-    EXPECT_EQ(fonts.spec(0).size, 0);
-    EXPECT_EQ(fonts.spec(7).face, L"");
+    EXPECT_EQ(fonts.fontSpec(4).face.size(), FontSpec::kMaxFaceLength);
+    EXPECT_EQ(fonts.fontSpec(0).size, 0);
+    EXPECT_EQ(fonts.fontSpec(7).face, L"");
     fonts.rebuildFonts();
     EXPECT_NE(fonts.font(4), nullptr);
     fonts.releaseFonts();

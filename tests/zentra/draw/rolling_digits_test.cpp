@@ -21,10 +21,10 @@ struct Drawn {
 class RollingDigits : public ::testing::Test {
   protected:
     RollingDigits() {
-        FontSpec spec;
-        spec.size = 40;
-        spec.face = L"DejaVu Sans";
-        font = makeFont(spec);
+        FontSpec fs;
+        fs.size = 40;
+        fs.face = L"DejaVu Sans";
+        font = makeFont(fs);
         metrics.digitHeight = 40;
         metrics.drumWidth = 20;
     }

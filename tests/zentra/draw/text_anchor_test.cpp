@@ -52,9 +52,9 @@ TEST(SetAnchorAlignment, HorizontalAndLineAlignmentFromTheBits) {
 class AnchoredText : public ::testing::Test {
   protected:
     AnchoredText() {
-        spec.size = 75;
-        spec.face = L"DejaVu Sans";
-        font = makeFont(spec);
+        fs.size = 75;
+        fs.face = L"DejaVu Sans";
+        font = makeFont(fs);
     }
     // Ascent over em height of the font's family, times its size.
     float ascent() const {
@@ -64,7 +64,7 @@ class AnchoredText : public ::testing::Test {
         return 75.0f * a / em;
     }
     RecordingCanvas rc;
-    FontSpec spec;
+    FontSpec fs;
     std::unique_ptr<gfx::Font> font;
     gfx::SolidBrush brush{0xFFFFFFFF};
 };
