@@ -1,7 +1,143 @@
 #include "zentra/pfd/pfd_display.h"
 
+#include <cstring>
+
+#include "zentra/config/config_reader.h"
+#include "zentra/config/named_values.h"
+#include "zentra/frame/main_state.h"
+#include "zentra/pfd/pfd_styles.h"
+
 namespace zentra {
 
-PfdDisplay::PfdDisplay(host::GaugeHeader* header) : DisplayBase(header, "PFD") {}
+namespace {
+
+// Byte offsets of the PFD's fields in the shared data block.
+constexpr size_t kSharedBrightness = 0;
+constexpr size_t kSharedBaroUnit = 20;
+constexpr size_t kSharedStandardPressure = 24;
+constexpr size_t kSharedMachSelection = 28;
+
+template <typename T>
+T sharedField(const uint8_t* block, size_t offset) {
+    T value;
+    std::memcpy(&value, block + offset, sizeof value);
+    return value;
+}
+
+}  // namespace
+
+PfdDisplay::PfdDisplay(host::GaugeHeader* header) : DisplayBase(header, "PFD") {
+    styles_.reset(kPfdStyleSlots);
+    fonts_.reset(kPfdFontSlots);
+}
+
+void PfdDisplay::setCanvas(Canvas* canvas, int pixelWidth, int pixelHeight) {
+    if (canvas != canvas_ || pixelWidth != space_.pixelWidth ||
+        pixelHeight != space_.pixelHeight) {
+        fullRedraw_ = true;
+    }
+    canvas_ = canvas;
+    space_.pixelWidth = pixelWidth;
+    space_.pixelHeight = pixelHeight;
+}
+
+void PfdDisplay::readRenderingSettings(const char* file) {
+    const char* section = sectionName_;
+    quality_.fontQuality = FontQuality(readNamed(file, section, "FontQuality",
+                                                 countOf(kFontQualityNames), kFontQualityNames, 2));
+    quality_.antiAliasing = readBool(file, section, "AntiAliasing", 1) != 0;
+    space_.sizeX = readFloat(file, section, "SizeX", 1000.0f);
+    space_.sizeY = readFloat(file, section, "SizeY", 1000.0f);
+}
+
+void PfdDisplay::loadSettings(const char* file) {
+    DisplayBase::loadSettings(file);
+    readRenderingSettings(file);
+    // A reload starts from the defaults: keys the new text skips do not
+    // keep the old text's values.
+    settings_ = PfdSettings{};
+    readPfdShapeKeys(file, sectionName_, settings_);
+    loadPfdStyles(file, sectionName_, settings_, styles_);
+    refreshStyles();
+    loadPfdFonts(file, sectionName_, fonts_);
+    rebuildFonts();
+    readPfdGeometry(file, sectionName_, settings_);
+    readPfdInfoFields(file, sectionName_, settings_.info);
+    readPfdUserMessages(file, sectionName_, settings_.userMessages);
+    configured_ = true;
+    fullRedraw_ = true;
+}
+
+void PfdDisplay::refreshStyles() { styles_.refreshStyles(brightness_); }
+
+void PfdDisplay::applyBrightness(int slot, bool updateLive) {
+    styles_.applyBrightness(slot, brightness_, updateLive);
+}
+
+void PfdDisplay::rebuildStyleObjects() { styles_.rebuildStyleObjects(); }
+
+void PfdDisplay::rebuildFonts() { fonts_.rebuildFonts(); }
+
+void PfdDisplay::publishBrightness() {
+    if (uint8_t* block = getSharedData()) {
+        std::memcpy(block + kSharedBrightness, &brightness_, sizeof brightness_);
+    }
+    refreshStyles();
+}
+
+void PfdDisplay::takeSharedSelections() {
+    const uint8_t* block = getSharedData();
+    if (block == nullptr) return;
+    const float shared = sharedField<float>(block, kSharedBrightness);
+    if (shared != brightness_) {
+        brightness_ = shared;
+        publishBrightness();
+    }
+    baroUnit_ = sharedField<int32_t>(block, kSharedBaroUnit);
+    standardPressure_ = sharedField<int32_t>(block, kSharedStandardPressure);
+    machSelected_ = sharedField<int32_t>(block, kSharedMachSelection) == 1;
+}
+
+void PfdDisplay::paint() {
+    takeSharedSelections();
+    DisplayBase::paint();
+}
+
+void PfdDisplay::clearBackground() {
+    if (canvas_ != nullptr) canvas_->clear(styles_.style(kStyleBackground).colorInUse);
+}
+
+void PfdDisplay::layoutRegions() {
+    if (canvas_ == nullptr) return;
+    space_.apply(*canvas_);
+    attitude_.layout(settings_.attitude);
+    speedTape_.layout(settings_, space_.sizeX);
+    if (settings_.speed.window) speedWindow_.layout(settings_, *canvas_, fonts_);
+    rebuildFonts();
+}
+
+void PfdDisplay::renderInstrument() {
+    if (canvas_ == nullptr) return;
+    format_.setLineAlignment(gfx::StringAlignment::Center);
+    PfdPaint p{*canvas_, styles_, fonts_, settings_, quality_, format_, machSelected_};
+    applyRenderingQuality(*canvas_, quality_, false);
+    attitude_.paint(p);
+    paintSpeedGroup(p);
+}
+
+void PfdDisplay::paintSpeedGroup(PfdPaint& p) const {
+    // A relative speed display is not drawn.
+    if (settings_.speed.mode != SpeedMode::Absolute) return;
+    if (settings_.speed.tape) {
+        speedTape_.paint(p);
+        if (settings_.speed.window) {
+            speedWindow_.paint(p);
+        } else {
+            speedTape_.paintFixedIndex(p);
+        }
+    } else if (settings_.speed.window) {
+        speedWindow_.paint(p);
+    }
+}
 
 }  // namespace zentra
