@@ -9,7 +9,6 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -85,6 +84,8 @@ class LayerScene {
                            scene.fonts[slot].bold ? gfx::FontStyleBold : gfx::FontStyleRegular,
                            scene.fontFace);
         fonts_.rebuildFonts();
+        for (const bench::SceneContainer& frame : scene.containers)
+            containerItems_.push_back(itemsOf(frame.items));
     }
 
     bool valid() const {
@@ -98,8 +99,9 @@ class LayerScene {
         canvas_.clear(zentra::colorInUse(scene_.background, 1.0f));
         space_.apply(canvas_);
         zentra::applyRenderingQuality(canvas_, {}, false);
-        draw(scene_.under);
-        for (const bench::SceneContainer& frame : scene_.containers) {
+        draw(under_);
+        for (size_t k = 0; k < scene_.containers.size(); ++k) {
+            const bench::SceneContainer& frame = scene_.containers[k];
             zentra::CanvasContainer container(canvas_);
             canvas_.translateTransform(frame.origin.x, frame.origin.y);
             canvas_.rotateTransform(frame.angle);
@@ -113,19 +115,37 @@ class LayerScene {
                 const gfx::Region clip(box);
                 canvas_.setClip(&clip);
             }
-            draw(frame.items);
+            draw(containerItems_[k]);
         }
-        draw(scene_.over);
+        draw(over_);
     }
 
     const gfx::Bitmap& bitmap() const { return bitmap_; }
     gfx::Status lastStatus() const { return canvas_.lastStatus(); }
 
   private:
-    void draw(const std::vector<SceneItem>& items) {
+    // A scene item with its points in the toolkit's own type, made once.
+    struct Item {
+        const SceneItem* scene;
+        std::vector<gfx::PointF> points;
+    };
+    using Items = std::vector<Item>;
+
+    static Items itemsOf(const std::vector<SceneItem>& items) {
+        Items out;
         for (const SceneItem& item : items) {
-            const auto* points = reinterpret_cast<const gfx::PointF*>(item.points.data());
-            const int count = int(item.points.size());
+            Item converted{&item, {}};
+            for (const bench::ScenePoint& p : item.points) converted.points.push_back({p.x, p.y});
+            out.push_back(std::move(converted));
+        }
+        return out;
+    }
+
+    void draw(const Items& items) {
+        for (const Item& it : items) {
+            const SceneItem& item = *it.scene;
+            const gfx::PointF* points = it.points.data();
+            const int count = int(it.points.size());
             switch (item.shape) {
                 case bench::SceneShape::Line:
                     canvas_.drawLine(styles_.pen(item.style), points[0], points[1]);
@@ -146,6 +166,9 @@ class LayerScene {
     }
 
     const Scene& scene_;
+    Items under_ = itemsOf(scene_.under);
+    std::vector<Items> containerItems_;
+    Items over_ = itemsOf(scene_.over);
     gfx::Bitmap bitmap_;
     std::unique_ptr<gfx::Graphics> graphics_;
     zentra::Canvas canvas_;
@@ -154,9 +177,6 @@ class LayerScene {
     zentra::FontTable fonts_;
     gfx::StringFormat format_;
 };
-
-static_assert(sizeof(bench::ScenePoint) == sizeof(gfx::PointF) &&
-              offsetof(bench::ScenePoint, y) == offsetof(gfx::PointF, y));
 
 void countScene(benchmark::State& state) {
     const bench::SceneCounts counts = bench::countScene(theScene());
