@@ -6,6 +6,7 @@
 #include "zentra/config/named_values.h"
 #include "zentra/frame/main_state.h"
 #include "zentra/pfd/pfd_styles.h"
+#include "zentra/simdata/flight_plan_table.h"
 
 namespace zentra {
 
@@ -87,6 +88,7 @@ void PfdDisplay::publishBrightness() {
 
 void PfdDisplay::takeSharedSelections() {
     const uint8_t* block = getSharedData();
+    sharedPresent_ = block != nullptr;
     if (block == nullptr) return;
     const float shared = sharedField<float>(block, kSharedBrightness);
     if (shared != brightness_) {
@@ -100,6 +102,7 @@ void PfdDisplay::takeSharedSelections() {
 
 void PfdDisplay::paint() {
     takeSharedSelections();
+    haveFlightPlan_ = flightPlanTable().count > 0;
     DisplayBase::paint();
 }
 
@@ -113,6 +116,8 @@ void PfdDisplay::layoutRegions() {
     attitude_.layout(settings_.attitude);
     speedTape_.layout(settings_, space_.sizeX);
     if (settings_.speed.window) speedWindow_.layout(settings_, *canvas_, fonts_);
+    PfdPaint p{*canvas_, styles_, fonts_, settings_, quality_, format_, machSelected_};
+    groups_.layout(p, space_.sizeX);
     rebuildFonts();
 }
 
@@ -122,7 +127,17 @@ void PfdDisplay::renderInstrument() {
     PfdPaint p{*canvas_, styles_, fonts_, settings_, quality_, format_, machSelected_};
     applyRenderingQuality(*canvas_, quality_, false);
     attitude_.paint(p);
+    groups_.paintRadioAltitude(p);
     paintSpeedGroup(p);
+    groups_.paintAltitudeGroup(p);
+    groups_.paintAnnunciations(p);
+    groups_.paintHsi(p);
+    PfdSharedSelections shared;
+    shared.present = sharedPresent_;
+    shared.millibars = baroUnit_ == 1;
+    shared.standard = standardPressure_ != 0;
+    shared.mach = machSelected_;
+    groups_.paintMarkersAndFields(p, shared, haveFlightPlan_);
 }
 
 void PfdDisplay::paintSpeedGroup(PfdPaint& p) const {

@@ -9,6 +9,7 @@
 #include "zentra/draw/style_table.h"
 #include "zentra/frame/display_base.h"
 #include "zentra/pfd/attitude_display.h"
+#include "zentra/pfd/pfd_groups.h"
 #include "zentra/pfd/pfd_settings.h"
 #include "zentra/pfd/speed_tape.h"
 #include "zentra/pfd/speed_window.h"
@@ -44,6 +45,7 @@ class PfdDisplay : public DisplayBase {
     const AttitudeDisplay& attitude() const { return attitude_; }
     const SpeedTape& speedTape() const { return speedTape_; }
     const SpeedWindow& speedWindow() const { return speedWindow_; }
+    const PfdGroups& groups() const { return groups_; }
 
   private:
     void readRenderingSettings(const char* file);
@@ -65,6 +67,9 @@ class PfdDisplay : public DisplayBase {
     AttitudeDisplay attitude_;
     SpeedTape speedTape_;
     SpeedWindow speedWindow_;
+    PfdGroups groups_;
+    bool sharedPresent_ = false;
+    bool haveFlightPlan_ = false;
 };
 
 }  // namespace zentra

@@ -16,7 +16,9 @@ using pfd_test::select;
 const char* const kColours =
     "AttitudeForegroundColor=WHITE\nAttitudeFrameThickness=2\nSpeedTape=FALSE\n"
     "FlightDirectorForegroundColor=GREEN\nAttitudeBarForegroundColor=YELLOW\n"
-    "ForegroundColor=CYAN\n";
+    "ForegroundColor=CYAN\n"
+    // The altitude, annunciation and HSI groups stay out of these pictures.
+    "AltitudeTape=FALSE\nAltitudeWindow=FALSE\nFMA=FALSE\nVSDisplay=FALSE\nHSIDisplay=FALSE\n";
 
 std::vector<gfx::DrawRecord> attitudeLines(const std::vector<gfx::DrawRecord>& records) {
     return select(records, [](const gfx::DrawRecord& r) {

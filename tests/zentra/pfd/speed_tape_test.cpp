@@ -15,7 +15,9 @@ using pfd_test::texts;
 const char* const kSpeedColours =
     "SpeedTapeForegroundColor=CYAN\nAttitudeShape=NONE\nAttitudeBarShape=NONE\n"
     "APArmColor=MAGENTA\nAPEngageColor=GREEN\nSpeedTapeMaxSpeedColor=RED\n"
-    "SpeedTapeMinSpeedColor=AMBER\nSpeedIndexColor=YELLOW\n";
+    "SpeedTapeMinSpeedColor=AMBER\nSpeedIndexColor=YELLOW\n"
+    // The altitude, annunciation and HSI groups stay out of these pictures.
+    "AltitudeTape=FALSE\nAltitudeWindow=FALSE\nFMA=FALSE\nVSDisplay=FALSE\nHSIDisplay=FALSE\n";
 
 std::vector<gfx::DrawRecord> tapeTicks(const std::vector<gfx::DrawRecord>& records) {
     return select(records, [](const gfx::DrawRecord& r) {
