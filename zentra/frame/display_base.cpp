@@ -1,7 +1,10 @@
 #include "zentra/frame/display_base.h"
 
+#include <cstdarg>
+#include <algorithm>
+#include <cstdio>
+
 #include "zentra/frame/display_registry.h"
-#include "zentra/simdata/snapshot_getters.h"
 
 namespace zentra {
 
@@ -19,20 +22,21 @@ DisplayBase::DisplayBase(host::GaugeHeader* header, const char* sectionName)
     registered_ = registerDisplay(this);
 }
 
-DisplayBase::~DisplayBase() { unregisterDisplay(this); }
-
-void DisplayBase::clearBackground() {}
-
-void DisplayBase::paint() {
-    if (fullRedraw_) layoutRegions();
-    renderInstrument();
-    fullRedraw_ = false;
+DisplayBase::~DisplayBase() {
+    // The dispatch shuts the object down first; this only covers a caller
+    // that did not, before the tables go.
+    renderThread_.reset();
+    unregisterDisplay(this);
 }
 
+void DisplayBase::clearBackground() {}
 void DisplayBase::renderInstrument() {}
 void DisplayBase::reservedSlot() {}
 
-void DisplayBase::loadSettings(const char*) {
+void DisplayBase::loadSettings(const char* file) {
+    waitForRender();
+    frame_ = readFrameSettings(file, sectionName_);
+    popupWindowId_ = frame_.popupWindowId;
     configured_ = true;
     fullRedraw_ = true;
 }
@@ -41,38 +45,44 @@ void DisplayBase::refreshStyles() {}
 void DisplayBase::applyBrightness(int, bool) {}
 void DisplayBase::rebuildStyleObjects() {}
 void DisplayBase::rebuildFonts() {}
-void DisplayBase::updatePowerState() {}
-bool DisplayBase::isPowered() { return IsPowered(); }
 void DisplayBase::layoutRegions() {}
-void DisplayBase::publishBrightness() {}
 
-void DisplayBase::onUpdate() {}
-
-void DisplayBase::onDraw(host::GaugeHeader* header) {
-    if (header != nullptr) header_ = header;
-    host::StaticImage* surface = surfaceElement(header_);
-    if (surface == nullptr || surface->hdc == nullptr) return;
-    // An unconfigured display does not paint.
-    if (!configured_) return;
-    const double now = SimTime();
-    if (now == lastPaintTime_) return;  // paused: the last picture stays
-    lastPaintTime_ = now;
-    paint();
+const SurfaceContext* DisplayBase::context(int index) const {
+    return index >= 0 && index < contextCount_ ? contexts_[index].get() : nullptr;
 }
 
-void DisplayBase::onKill() {}
-
-void DisplayBase::onPanelOpen(host::GaugeHeader* header) {
-    if (header != nullptr) header_ = header;
+SurfaceContext* DisplayBase::currentContext() const {
+    return current_ >= 0 && current_ < contextCount_ ? contexts_[current_].get() : nullptr;
 }
 
-void DisplayBase::onPanelClose(host::GaugeHeader* header) {
-    if (header != nullptr) header_ = header;
+void DisplayBase::waitForRender() {
+    if (renderThread_ != nullptr) renderThread_->waitIdle();
 }
 
-void DisplayBase::shutdown() { header_ = nullptr; }
+void DisplayBase::shutdown() {
+    // No render may run once the tables are gone: the thread finishes its
+    // frame and leaves its loop before anything is released.
+    if (renderThread_ != nullptr) {
+        renderThread_->stop();
+        renderThread_.reset();
+    }
+    header_ = nullptr;
+    element_ = nullptr;
+    renderElement_ = nullptr;
+    canvas_.setGraphics(nullptr);
+    traceOn_ = false;
+    trace_.clear();
+    trace_.shrink_to_fit();
+}
 
-void DisplayBase::brightnessUp() {}
-void DisplayBase::brightnessDown() {}
+void DisplayBase::trace(const char* format, ...) {
+    if (!traceOn_) return;
+    char line[256];
+    va_list args;
+    va_start(args, format);
+    const int n = std::vsnprintf(line, sizeof line, format, args);
+    va_end(args);
+    if (n > 0) trace_.append(line, std::min(size_t(n), sizeof line - 1));
+}
 
 }  // namespace zentra

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "host/services.h"
+#include "tests/zentra/frame/frame_host.h"
 #include "tests/zentra/frame/spy_display.h"
 #include "zentra/frame/debug_display.h"
 #include "zentra/frame/display_registry.h"
@@ -154,6 +155,8 @@ TEST_F(Dispatch, AnObjectThatCannotBeMadeLeavesTheTypeIdle) {
 }
 
 TEST_F(Dispatch, AnUnconfiguredDisplayDoesNotPaint) {
+    testing::FrameHost host;
+    host.viewMode = 2;  // the surface is a virtual-cockpit one
     PlacedGauge g;
     pfdCallback(&g.header, host::kConnectToWindow, 0);
     setSimTime(1.0);

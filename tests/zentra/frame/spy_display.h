@@ -45,14 +45,33 @@ inline DisplayBase* spyFactory(DisplayType type, host::GaugeHeader* header) {
     return new SpyDisplay(header, sections[static_cast<int>(type)]);
 }
 
-// A placed display gauge: header, background and drawing surface.
+// A placed display gauge: header, background and a drawing surface of
+// width x height pixels in 32-bit ARGB, as the host makes them.
 struct PlacedGauge {
-    PlacedGauge() {
+    explicit PlacedGauge(int width = 16, int height = 16) {
         surface.header.type = host::ElementType::StaticImage;
+        surface.header.imageFlags = host::kImageCreateDibSection;
         surface.hdc = &pixels;
         background.header.children = surfaceList;
         header.elementList = list;
+        resize(width, height);
     }
+    // The host places the gauge at a new size: new pixels, black.
+    void resize(int width, int height) {
+        store.assign(size_t(width) * height, 0xFF000000u);
+        pixels.pixels = reinterpret_cast<uint8_t*>(store.data());
+        pixels.width = width;
+        pixels.height = height;
+        pixels.stride = width * 4;
+        pixels.format = host::PixelFormat::Argb32;
+        surface.imageWidth = width;
+        surface.imageHeight = height;
+    }
+    uint32_t pixel(int x, int y) const { return store[size_t(y) * pixels.width + x]; }
+    bool onScreenMark() const { return surface.header.imageFlags & host::kImageOnScreen; }
+    void setOnScreenMark() { surface.header.imageFlags |= host::kImageOnScreen; }
+
+    std::vector<uint32_t> store;
     host::Surface pixels{};
     host::StaticImage surface{};
     host::ElementHeader* surfaceList[2] = {&surface.header, nullptr};
