@@ -15,6 +15,7 @@ struct AttitudeLayout {
     float k = 0;         // units per degree of pitch
     float kf = 0;        // units per degree of flight director roll
     bool boxed = false;  // RECTANGLE or ROUND_RECTANGLE: the ladder has its own clip
+    float reach = 0;     // farthest a clipped point lies from the centre
 };
 
 AttitudeLayout layoutAttitude(const AttitudeSettings& settings);
@@ -32,7 +33,7 @@ class AttitudeDisplay {
     const AttitudeLayout& geometry() const { return layout_; }
 
   private:
-    void drawLadder(PfdPaint& p) const;
+    void drawLadder(PfdPaint& p, float pitchShift) const;
     void drawBankPointer(PfdPaint& p) const;
     void drawBankScale(PfdPaint& p) const;
     void drawAircraftSymbol(PfdPaint& p) const;

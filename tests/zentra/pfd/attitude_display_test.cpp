@@ -43,7 +43,13 @@ TEST(AttitudeDisplay, LadderLinesByStep) {
     const struct {
         const char* step;
         size_t tens, fives, halves;
-    } cases[] = {{"2.5", 18, 18, 36}, {"5", 18, 18, 0}, {"10", 18, 0, 0}, {"0", 0, 0, 0}};
+    } cases[] = {
+        // Lines that can show at pitch 0: within 424 + 75 units (23.5 degrees).
+        {"2.5", 4, 4, 10},
+        {"5", 4, 4, 0},
+        {"10", 4, 0, 0},
+        {"0", 0, 0, 0},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.step);
         PfdFixture f(std::string(kColours) + "AttitudePitchLadderStep=" + c.step + "\n");
@@ -85,7 +91,7 @@ TEST(AttitudeDisplay, OrientedLadderTicksHangTowardsTheHorizon) {
                std::abs(r.points[0].x - r.points[1].x) < 1e-3f &&
                std::abs(std::abs(r.points[1].y - r.points[0].y) - 12) < 1e-3f;
     });
-    ASSERT_EQ(ticks.size(), 36u);  // both ends of the 18 labelled lines
+    ASSERT_EQ(ticks.size(), 8u);  // both ends of the four labelled lines in reach
     for (const auto& t : ticks) {
         const bool above = t.points[0].y < 500;
         EXPECT_EQ(t.points[1].y > t.points[0].y, above);
