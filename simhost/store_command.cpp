@@ -15,6 +15,7 @@
 #include "zentra/config/config_read_log.h"
 #include "zentra/config/store_codec.h"
 #include "zentra/frame/debug_display.h"
+#include "zentra/pfd/pfd_display.h"
 
 namespace simhost {
 namespace {
@@ -144,6 +145,7 @@ const std::vector<StoreCheckLoader>& storeCheckLoaders() {
     // One line per display type, in the order the module registers them.
     static const std::vector<StoreCheckLoader> loaders = {
         {"Debug", &loadDisplay<zentra::DebugDisplay>},
+        {"PFD", &loadDisplay<zentra::PfdDisplay>},
     };
     return loaders;
 }
