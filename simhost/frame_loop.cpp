@@ -60,6 +60,8 @@ void FrameLoop::step(int64_t frame) {
     for (auto& g : gauges) {
         if (!sim_.windows()[g->windowIndex()].shown) continue;
         service(*g, host::kPreDraw);
+        // A picture drawn by a render thread is complete before it is taken.
+        if (auto wait = g->module().waitForRenders) wait();
         routine(*g, g->header()->draw);
         service(*g, host::kPostDraw);
     }

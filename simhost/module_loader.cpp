@@ -90,6 +90,7 @@ LoadedModule& ModuleLoader::load(const std::string& name, const std::string& fil
         throw HostError(file, line, "module \"" + name + "\": ImportTable does not start with 0xF");
     }
     m->imports->panels.table = table_;
+    m->waitForRenders = reinterpret_cast<void (*)()>(dlsym(m->handle, "WaitForRenders"));
     m->base = platform::win32::moduleOf(m->linkage);
     modules_.push_back(std::move(m));
     return *modules_.back();

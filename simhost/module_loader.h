@@ -18,6 +18,10 @@ struct LoadedModule {
     host::Linkage* linkage = nullptr;
     host::ImportTable* imports = nullptr;
     const void* base = nullptr;  // load base: the module's resources are found by it
+    // Optional export "WaitForRenders": returns once the module's render
+    // threads have finished the frames they were given, so what the host
+    // takes from the surfaces is complete and the same on every run.
+    void (*waitForRenders)() = nullptr;
 
     // The gauge header of that name, or null.
     const host::GaugeHeader* findGauge(const std::string& gauge) const;

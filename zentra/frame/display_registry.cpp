@@ -38,4 +38,8 @@ void loadSettingsIntoRegisteredDisplays(const char* file) {
     for (int i = 0; i < gCount; ++i) gDisplays[i]->loadSettings(file);
 }
 
+void waitForRegisteredRenders() {
+    for (int i = 0; i < gCount; ++i) gDisplays[i]->waitForRender();
+}
+
 }  // namespace zentra

@@ -18,4 +18,7 @@ DisplayBase* registeredDisplay(int index);
 // Has every registered display read its section of the configuration file.
 void loadSettingsIntoRegisteredDisplays(const char* file);
 
+// Returns once no registered display has a render in flight.
+void waitForRegisteredRenders();
+
 }  // namespace zentra
