@@ -55,8 +55,12 @@ void BM_PfdPaint(benchmark::State& state) {
     zentra::Canvas canvas(graphics.get());
     pfd.setCanvas(&canvas, size, size);
     zentra::SimSnapshot snapshot = bankedClimb();
+    snapshot.batteryMaster = 1;
     zentra::SnapshotBinding binding(snapshot);
-    pfd.layoutRegions();
+    // Powered and painted once: day brightness, layout made.
+    pfd.updatePowerState();
+    pfd.paint();
+    pfd.waitForRender();
     platform::gfx::StringFormat format;
     zentra::PfdPaint p{canvas, pfd.styles(), pfd.fonts(), pfd.settings(), pfd.quality(), format};
     const int groups = int(state.range(1));

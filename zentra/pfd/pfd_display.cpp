@@ -13,7 +13,6 @@ namespace zentra {
 namespace {
 
 // Byte offsets of the PFD's fields in the shared data block.
-constexpr size_t kSharedBrightness = 0;
 constexpr size_t kSharedBaroUnit = 20;
 constexpr size_t kSharedStandardPressure = 24;
 constexpr size_t kSharedMachSelection = 28;
@@ -33,27 +32,19 @@ PfdDisplay::PfdDisplay(host::GaugeHeader* header) : DisplayBase(header, "PFD") {
 }
 
 void PfdDisplay::setCanvas(Canvas* canvas, int pixelWidth, int pixelHeight) {
-    if (canvas != canvas_ || pixelWidth != space_.pixelWidth ||
-        pixelHeight != space_.pixelHeight) {
-        fullRedraw_ = true;
-    }
-    canvas_ = canvas;
-    space_.pixelWidth = pixelWidth;
-    space_.pixelHeight = pixelHeight;
+    waitForRender();
+    ownCanvas_ = canvas;
+    ownWidth_ = pixelWidth;
+    ownHeight_ = pixelHeight;
+    fullRedraw_ = true;
 }
 
-void PfdDisplay::readRenderingSettings(const char* file) {
-    const char* section = sectionName_;
-    quality_.fontQuality = FontQuality(readNamed(file, section, "FontQuality",
-                                                 countOf(kFontQualityNames), kFontQualityNames, 2));
-    quality_.antiAliasing = readBool(file, section, "AntiAliasing", 1) != 0;
-    space_.sizeX = readFloat(file, section, "SizeX", 1000.0f);
-    space_.sizeY = readFloat(file, section, "SizeY", 1000.0f);
-}
+Canvas& PfdDisplay::canvas() { return ownCanvas_ != nullptr ? *ownCanvas_ : frameCanvas(); }
 
 void PfdDisplay::loadSettings(const char* file) {
     DisplayBase::loadSettings(file);
-    readRenderingSettings(file);
+    space_.sizeX = frame_.sizeX;
+    space_.sizeY = frame_.sizeY;
     // A reload starts from the defaults: keys the new text skips do not
     // keep the old text's values.
     settings_ = PfdSettings{};
@@ -80,9 +71,7 @@ void PfdDisplay::rebuildStyleObjects() { styles_.rebuildStyleObjects(); }
 void PfdDisplay::rebuildFonts() { fonts_.rebuildFonts(); }
 
 void PfdDisplay::publishBrightness() {
-    if (uint8_t* block = getSharedData()) {
-        std::memcpy(block + kSharedBrightness, &brightness_, sizeof brightness_);
-    }
+    if (float* slot = sharedBrightnessSlot()) std::memcpy(slot, &brightness_, sizeof brightness_);
     refreshStyles();
 }
 
@@ -90,42 +79,47 @@ void PfdDisplay::takeSharedSelections() {
     const uint8_t* block = getSharedData();
     sharedPresent_ = block != nullptr;
     if (block == nullptr) return;
-    const float shared = sharedField<float>(block, kSharedBrightness);
-    if (shared != brightness_) {
-        brightness_ = shared;
-        publishBrightness();
-    }
     baroUnit_ = sharedField<int32_t>(block, kSharedBaroUnit);
     standardPressure_ = sharedField<int32_t>(block, kSharedStandardPressure);
     machSelected_ = sharedField<int32_t>(block, kSharedMachSelection) == 1;
 }
 
 void PfdDisplay::paint() {
+    // What the render reads changes only between renders.
+    waitForRender();
+    takeSharedBrightness();
     takeSharedSelections();
     haveFlightPlan_ = flightPlanTable().count > 0;
     DisplayBase::paint();
 }
 
 void PfdDisplay::clearBackground() {
-    if (canvas_ != nullptr) canvas_->clear(styles_.style(kStyleBackground).colorInUse);
+    Canvas& c = canvas();
+    if (c.graphics() != nullptr) c.clear(styles_.style(kStyleBackground).colorInUse);
 }
 
 void PfdDisplay::layoutRegions() {
-    if (canvas_ == nullptr) return;
-    space_.apply(*canvas_);
+    Canvas& c = canvas();
+    if (c.graphics() == nullptr) return;
+    space_.pixelWidth = ownCanvas_ != nullptr ? ownWidth_ : surfaceWidth();
+    space_.pixelHeight = ownCanvas_ != nullptr ? ownHeight_ : surfaceHeight();
+    space_.apply(c);
     attitude_.layout(settings_.attitude);
     speedTape_.layout(settings_, space_.sizeX);
-    if (settings_.speed.window) speedWindow_.layout(settings_, *canvas_, fonts_);
-    PfdPaint p{*canvas_, styles_, fonts_, settings_, quality_, format_, machSelected_};
+    if (settings_.speed.window) speedWindow_.layout(settings_, c, fonts_);
+    PfdPaint p{c, styles_, fonts_, settings_, frame_.quality, format_, machSelected_};
     groups_.layout(p, space_.sizeX);
     rebuildFonts();
 }
 
 void PfdDisplay::renderInstrument() {
-    if (canvas_ == nullptr) return;
+    Canvas& c = canvas();
+    if (c.graphics() == nullptr) return;
+    // Every picture starts from the background colour.
+    clearBackground();
     format_.setLineAlignment(gfx::StringAlignment::Center);
-    PfdPaint p{*canvas_, styles_, fonts_, settings_, quality_, format_, machSelected_};
-    applyRenderingQuality(*canvas_, quality_, false);
+    PfdPaint p{c, styles_, fonts_, settings_, frame_.quality, format_, machSelected_};
+    applyRenderingQuality(c, frame_.quality, false);
     attitude_.paint(p);
     groups_.paintRadioAltitude(p);
     paintSpeedGroup(p);

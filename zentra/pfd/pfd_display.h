@@ -31,16 +31,15 @@ class PfdDisplay : public DisplayBase {
     void layoutRegions() override;
     void publishBrightness() override;
 
-    // The canvas the next layout and paints draw on, with its surface's
-    // pixel size; null: nothing is drawn.
+    // A canvas of the caller's, with its pixel size, drawn on in place of the
+    // frame's surface (pictures, tests); null: the frame's surface again.
     void setCanvas(Canvas* canvas, int pixelWidth, int pixelHeight);
 
     const PfdSettings& settings() const { return settings_; }
     const StyleTable& styles() const { return styles_; }
     const FontTable& fonts() const { return fonts_; }
-    const RenderingQuality& quality() const { return quality_; }
+    const RenderingQuality& quality() const { return frame_.quality; }
     const LogicalSpace& logicalSpace() const { return space_; }
-    float brightness() const { return brightness_; }
     bool machSelected() const { return machSelected_; }
     const AttitudeDisplay& attitude() const { return attitude_; }
     const SpeedTape& speedTape() const { return speedTape_; }
@@ -48,18 +47,18 @@ class PfdDisplay : public DisplayBase {
     const PfdGroups& groups() const { return groups_; }
 
   private:
-    void readRenderingSettings(const char* file);
     void takeSharedSelections();
+    Canvas& canvas();
     void paintSpeedGroup(PfdPaint& p) const;
 
     PfdSettings settings_;
     StyleTable styles_;
     FontTable fonts_;
-    RenderingQuality quality_;
     LogicalSpace space_;
-    Canvas* canvas_ = nullptr;
+    Canvas* ownCanvas_ = nullptr;
+    int ownWidth_ = 0;
+    int ownHeight_ = 0;
     gfx::StringFormat format_;
-    float brightness_ = 1.0f;
     bool machSelected_ = false;
     int32_t baroUnit_ = 0;
     int32_t standardPressure_ = 0;

@@ -40,7 +40,9 @@ class ProfileFile {
 inline gfx::Argb drawn(uint32_t bgr) { return colorInUse(bgr, 1.0f); }
 
 struct PfdFixture {
-    explicit PfdFixture(const std::string& section = "") : file(section) {
+    // Painted on the gauge thread, so each paint's records are complete.
+    explicit PfdFixture(const std::string& section = "")
+        : file(section + "MultiThreading=FALSE\n") {
         pfd.loadSettings(file.path());
         EXPECT_EQ(gfx::Graphics::createRecording(1000, 1000, &recorder, &graphics),
                   gfx::Status::Ok);
@@ -48,11 +50,15 @@ struct PfdFixture {
         pfd.setCanvas(&canvas, 1000, 1000);
     }
 
+    // The aircraft has power: the first paint brings the display to the
+    // day brightness; colours are drawn at full strength.
     std::vector<gfx::DrawRecord> paint() {
+        snapshot.batteryMaster = 1;
         SnapshotBinding binding(snapshot);
+        pfd.updatePowerState();
         recorder.clear();
-        pfd.layoutRegions();
-        pfd.renderInstrument();
+        pfd.paint();
+        EXPECT_FLOAT_EQ(pfd.displayBrightness(), 1.0f);
         return recorder.take();
     }
 

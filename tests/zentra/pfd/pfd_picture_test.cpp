@@ -19,7 +19,8 @@ constexpr int kSize = 512;
 struct Picture {
     gfx::Bitmap bitmap{kSize, kSize, host::PixelFormat::Argb32};
 
-    explicit Picture(const SimSnapshot& snapshot) {
+    explicit Picture(SimSnapshot snapshot) {
+        snapshot.batteryMaster = 1;
         const std::string config = std::string(TEST_SOURCE_DIR) + "/assets/config/F16.ini";
         PfdDisplay pfd(nullptr);
         pfd.loadSettings(config.c_str());
@@ -28,9 +29,10 @@ struct Picture {
         Canvas canvas(graphics.get());
         pfd.setCanvas(&canvas, kSize, kSize);
         SnapshotBinding binding(snapshot);
-        pfd.layoutRegions();
-        pfd.clearBackground();
-        pfd.renderInstrument();
+        // Powered, then one paint as the frame makes it: on the render thread.
+        pfd.updatePowerState();
+        pfd.paint();
+        pfd.waitForRender();
         pfd.setCanvas(nullptr, 0, 0);
     }
 
