@@ -41,6 +41,7 @@ TEST(HsiTape, TicksAndLabelsAtHeadingZero) {
 
 TEST(HsiTape, AutopilotHeadingAcrossNorth) {
     EXPECT_DOUBLE_EQ(tapeApHeading(10, 355, 50), -5);
+    EXPECT_DOUBLE_EQ(tapeApHeading(0, 355, 50), -5);
     EXPECT_DOUBLE_EQ(tapeApHeading(350, 5, 50), 365);
     EXPECT_DOUBLE_EQ(tapeApHeading(180, 355, 50), 355);
     GroupsFixture f(kTape);
