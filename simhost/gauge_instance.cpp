@@ -103,6 +103,10 @@ void GaugeInstance::placeElements(ResourceBitmaps& bitmaps) {
     };
     walk(walk, header_.elementList);
 
+    std::vector<std::unique_ptr<SurfaceSlot>> oldSurfaces = std::move(surfaces_);
+    surfaces_.clear();
+    elements_.clear();
+
     // Gauge units: the pixels of the background (first element's bitmap).
     const BitmapImage* background =
         order.empty() ? nullptr : bitmaps.get(module_->base, order[0]->resourceId);
@@ -152,8 +156,14 @@ void GaugeInstance::placeElements(ResourceBitmaps& bitmaps) {
                 if (st.w > kMaxSurfaceSide || st.h > kMaxSurfaceSide) {
                     fail("drawing surface larger than 8192 pixels");
                 }
-                auto slot = std::make_unique<SurfaceSlot>();
+                // A surface placed before keeps its record: the gauge knows it by it.
+                std::unique_ptr<SurfaceSlot> slot;
+                for (auto& old : oldSurfaces) {
+                    if (old && old->image == img) slot = std::move(old);
+                }
+                if (!slot) slot = std::make_unique<SurfaceSlot>();
                 slot->image = img;
+                slot->taken.clear();
                 host::Surface& s = slot->surface;
                 s.width = st.w;
                 s.height = st.h;
@@ -173,6 +183,14 @@ void GaugeInstance::placeElements(ResourceBitmaps& bitmaps) {
         }
         elements_.push_back(st);
     }
+}
+
+void GaugeInstance::resize(int width, int height, ResourceBitmaps& bitmaps) {
+    placement_.w = width;
+    placement_.h = height;
+    placeElements(bitmaps);
+    header_.sizeX = width_;
+    header_.sizeY = height_;
 }
 
 void GaugeInstance::takeSurfaces() {

@@ -69,6 +69,11 @@ class GaugeInstance {
     // cleared, and sets the mark again.
     void takeSurfaces();
 
+    // Places the gauge at a new size in window pixels: elements and
+    // surfaces scaled anew; each surface keeps its record (the gauge's HDC)
+    // with new pixels, cleared. Throws HostError like the constructor.
+    void resize(int width, int height, ResourceBitmaps& bitmaps);
+
   private:
     host::ElementHeader* clone(const host::ElementHeader* src, int depth);
     host::ElementHeader* const* cloneList(host::ElementHeader* const* src, int depth);

@@ -235,6 +235,14 @@ class Parser {
             e.up = words_[6] == "up";
             if (words_.size() == 8) e.steps = integer(7, "step count", 1, 1000);
             addEvent(e);
+        } else if (cmd == "resize") {
+            expectArgs(2, 4, "TIME resize WINDOW GAUGE WIDTH HEIGHT");
+            e.kind = EventKind::Resize;
+            e.window = words_[2];
+            e.gauge = words_[3];
+            e.width = integer(4, "width", 1, 8192);
+            e.height = integer(5, "height", 1, 8192);
+            addEvent(e);
         } else if (cmd == "next_waypoint") {
             expectArgs(2, 1, "TIME next_waypoint INDEX");
             e.kind = EventKind::NextWaypoint;

@@ -33,7 +33,7 @@ struct TextTrack {
     std::vector<TextKey> keys;
 };
 
-enum class EventKind { Shared, Open, Close, Toggle, View, Click, Wheel, NextWaypoint };
+enum class EventKind { Shared, Open, Close, Toggle, View, Click, Wheel, NextWaypoint, Resize };
 
 struct ScenarioEvent {
     double time = 0.0;
@@ -46,6 +46,7 @@ struct ScenarioEvent {
     int x = 0, y = 0;    // mouse point in gauge units
     bool up = true;      // wheel direction
     int steps = 1;       // wheel steps
+    int width = 0, height = 0;  // resize: the gauge's new size in window pixels
 };
 
 struct Scenario {

@@ -145,7 +145,8 @@ void Simulator::resolveEvents() {
                 }
                 break;
             case EventKind::Click:
-            case EventKind::Wheel: {
+            case EventKind::Wheel:
+            case EventKind::Resize: {
                 r.window = findWindow(e.window);
                 if (!r.window) fail("no panel window \"" + e.window + "\" in " + panel_.file);
                 const std::string ref = lowerCase(e.gauge);
@@ -256,6 +257,11 @@ void Simulator::applyEvent(const ScenarioEvent& e, const ResolvedEvent& r) {
                 if (w.layout.isVc) w.shown = viewMode_ == kVirtualCockpitView;
             }
             log("view", viewMode_, 0, "");
+            break;
+        case EventKind::Resize:
+            // The gauge's surfaces keep their device contexts and get new pixels.
+            r.gauge->resize(e.width, e.height, bitmaps_);
+            log("resize", e.width, e.height, r.gauge->label());
             break;
         case EventKind::Click:
         case EventKind::Wheel: {
