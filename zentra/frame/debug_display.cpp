@@ -38,8 +38,8 @@ void DebugDisplay::loadSettings(const char* file) {
     DisplayBase::loadSettings(file);
     const char* s = sectionName_;
     lines_ = std::clamp(readInt(file, s, "NumberOfLines", 4), 0, kRowStoreSize);
-    styles_.setStyle(kFrameStyle, StyleKind::PenAndFill, readColor(file, s, "ForegroundColor", "RED"),
-                     1.0f);
+    styles_.setStyle(kFrameStyle, StyleKind::PenAndFill,
+                     readColor(file, s, "ForegroundColor", "RED"), 1.0f);
     styles_.setStyle(kBackgroundStyle, StyleKind::Fill,
                      readColor(file, s, "BackgroundColor", "BLACK"), 1.0f);
     styles_.setStyle(kTextStyle, StyleKind::Fill, readColor(file, s, "TextColor", "WHITE"), 1.0f);
@@ -135,7 +135,8 @@ void DebugDisplay::paint() {
         context->screen->drawImage(context->backBuffer.get(), 0.0f, 0.0f);
     }
     afterRender();
-    if (host::StaticImage* e = surfaceElement(header_)) e->header.imageFlags &= ~host::kImageOnScreen;
+    if (host::StaticImage* e = surfaceElement(header_))
+        e->header.imageFlags &= ~host::kImageOnScreen;
 }
 
 }  // namespace zentra

@@ -1,7 +1,7 @@
 #include "zentra/frame/display_base.h"
 
-#include <cstdarg>
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 
 #include "zentra/frame/display_registry.h"

@@ -106,8 +106,8 @@ void DisplayBase::processOpen() {
         if (contextCount_ < kMaxContexts) {
             const int w = element_ != nullptr ? element_->imageWidth : 0;
             const int h = element_ != nullptr ? element_->imageHeight : 0;
-            auto c = makeSurfaceContext(pendingHdc_, frame_.doubleBuffering, w, h,
-                                        wantsAlpha(element_));
+            auto c =
+                makeSurfaceContext(pendingHdc_, frame_.doubleBuffering, w, h, wantsAlpha(element_));
             if (c != nullptr) {
                 c->isVC = false;
                 current_ = contextCount_;
@@ -200,8 +200,8 @@ bool DisplayBase::prepareRedraw(host::GaugeHeader* header) {
     const bool sizeChanged =
         c->screen == nullptr || c->screen->width() != surfaceWidth_ ||
         c->screen->height() != surfaceHeight_ ||
-        (c->backBuffer != nullptr && (c->backBuffer->width() != surfaceWidth_ ||
-                                      c->backBuffer->height() != surfaceHeight_));
+        (c->backBuffer != nullptr &&
+         (c->backBuffer->width() != surfaceWidth_ || c->backBuffer->height() != surfaceHeight_));
     if (sizeChanged || c->buffered != frame_.doubleBuffering) {
         c->buffered = frame_.doubleBuffering;
         if (!c->build(surfaceWidth_, surfaceHeight_, wantsAlpha(element_))) return false;

@@ -1,10 +1,11 @@
 // The debug gauge: its section, its rows and its picture.
+#include "zentra/frame/debug_display.h"
+
 #include <gtest/gtest.h>
 
 #include "tests/zentra/config/config_file.h"
 #include "tests/zentra/frame/frame_host.h"
 #include "tests/zentra/frame/spy_display.h"
-#include "zentra/frame/debug_display.h"
 #include "zentra/simdata/sim_snapshot.h"
 
 namespace zentra {
@@ -45,10 +46,10 @@ TEST_F(Debug, DefaultsDrawATitleBandAndFourRowsOfFortyPixels) {
     draw();
     EXPECT_EQ(display.numberOfLines(), 4);
     EXPECT_EQ(display.rowHeight(), 40);
-    EXPECT_EQ(gauge.pixel(50, 5), kRed);    // title band
-    EXPECT_EQ(gauge.pixel(50, 60), kBlack);  // row background
+    EXPECT_EQ(gauge.pixel(50, 5), kRed);        // title band
+    EXPECT_EQ(gauge.pixel(50, 60), kBlack);     // row background
     EXPECT_TRUE(reddish(gauge.pixel(50, 80)));  // rule under row 1
-    EXPECT_TRUE(reddish(gauge.pixel(0, 100)));   // outline
+    EXPECT_TRUE(reddish(gauge.pixel(0, 100)));  // outline
     EXPECT_FALSE(gauge.onScreenMark());
 }
 

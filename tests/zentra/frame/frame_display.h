@@ -22,7 +22,8 @@ class FrameDisplay : public DisplayBase {
     ~FrameDisplay() override { shutdown(); }
 
     void renderInstrument() override {
-        if (renderDelayMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(renderDelayMs));
+        if (renderDelayMs > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(renderDelayMs));
         frameCanvas().clear(airspeedColour(IndicatedAirspeed()));
         ++renders;
     }

@@ -119,7 +119,7 @@ TEST_F(Power, ThePanelOpenSetsOnOrOffFromThePowerWithoutTouchingBrightness) {
 
 TEST_F(Power, RisingPublishesTheBrightnessAtEachStep) {
     setPower(true);
-    frame();  // rising, target not yet known: on at once
+    frame();                          // rising, target not yet known: on at once
     EXPECT_EQ(display.publishes, 2);  // the rising step, then the lighting target
 }
 

@@ -22,9 +22,7 @@ using testing::PlacedGauge;
 
 constexpr uint32_t kBlack = 0xFF000000u;
 
-int hdc(const PlacedGauge& g) {
-    return int(uint32_t(reinterpret_cast<uintptr_t>(&g.pixels)));
-}
+int hdc(const PlacedGauge& g) { return int(uint32_t(reinterpret_cast<uintptr_t>(&g.pixels))); }
 
 std::string lines(const char* format, ...) {
     char text[1024];
@@ -100,9 +98,10 @@ TEST_F(Redraw, AVirtualCockpitSurfaceThenAPopupWindowOpensAndCloses) {
 
     display.onPanelClose(&popup.header);
     display.onUpdate();
-    EXPECT_EQ(takeTrace(), lines("CLOSE - HDC = %d\nUPDATE :\n - Processing CLOSE event (HDC = %d)\n"
-                                 " - Existing context #1 closed\nStack is empty\n",
-                                 hdc(popup), hdc(popup)));
+    EXPECT_EQ(takeTrace(),
+              lines("CLOSE - HDC = %d\nUPDATE :\n - Processing CLOSE event (HDC = %d)\n"
+                    " - Existing context #1 closed\nStack is empty\n",
+                    hdc(popup), hdc(popup)));
     step(3);
     display.onDraw(&popup.header);
     EXPECT_EQ(popup.pixel(3, 3), kBlack);
