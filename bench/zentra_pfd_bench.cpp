@@ -14,10 +14,9 @@
 namespace {
 
 const std::string& defaultConfiguration() {
-    static const std::string path =
-        (std::filesystem::path(__FILE__).parent_path().parent_path() / "assets" / "config" /
-         "F16.ini")
-            .string();
+    static const std::string path = (std::filesystem::path(__FILE__).parent_path().parent_path() /
+                                     "assets" / "config" / "F16.ini")
+                                        .string();
     return path;
 }
 

@@ -181,11 +181,13 @@ void AttitudeDisplay::drawLadder(PfdPaint& p, float pitchShift) const {
         p.format.setLineAlignment(gfx::StringAlignment::Center);
         if (digits == DigitLocation::Right || digits == DigitLocation::Both) {
             p.format.setAlignment(gfx::StringAlignment::Near);
-            c.drawString(label.c_str(), -1, font, gfx::PointF{settings_.digitOffset, y}, &p.format, brush);
+            c.drawString(label.c_str(), -1, font, gfx::PointF{settings_.digitOffset, y}, &p.format,
+                         brush);
         }
         if (digits == DigitLocation::Left || digits == DigitLocation::Both) {
             p.format.setAlignment(gfx::StringAlignment::Far);
-            c.drawString(label.c_str(), -1, font, gfx::PointF{-settings_.digitOffset, y}, &p.format, brush);
+            c.drawString(label.c_str(), -1, font, gfx::PointF{-settings_.digitOffset, y}, &p.format,
+                         brush);
         }
         if (settings_.ladderOriented) {
             // Ticks hang towards the horizon.
@@ -239,12 +241,11 @@ void AttitudeDisplay::drawAircraftSymbol(PfdPaint& p) const {
     const gfx::Pen* pen = p.styles.pen(kStyleBarOutline);
     const gfx::Brush* brush = p.styles.brush(kStyleBarFill);
     const float pos = settings_.barPosition, w = settings_.barWidth, t = settings_.barThickness;
-    const gfx::PointF right[6] = {{-pos, -t / 2},        {w - pos, -t / 2},
-                                  {w - pos, 2.5f * t},   {w - pos - t, 2.5f * t},
-                                  {w - pos - t, t / 2},  {-pos, t / 2}};
-    const gfx::PointF left[6] = {{pos, -t / 2},        {pos - w, -t / 2},
-                                 {pos - w, 2.5f * t},  {pos - w + t, 2.5f * t},
-                                 {pos - w + t, t / 2}, {pos, t / 2}};
+    const gfx::PointF right[6] = {{-pos, -t / 2},       {w - pos, -t / 2},
+                                  {w - pos, 2.5f * t},  {w - pos - t, 2.5f * t},
+                                  {w - pos - t, t / 2}, {-pos, t / 2}};
+    const gfx::PointF left[6] = {{pos, -t / 2},           {pos - w, -t / 2},    {pos - w, 2.5f * t},
+                                 {pos - w + t, 2.5f * t}, {pos - w + t, t / 2}, {pos, t / 2}};
     for (const gfx::PointF* bar : {right, left}) {
         c.fillPolygon(brush, bar, 6);
         c.drawPolygon(pen, bar, 6);

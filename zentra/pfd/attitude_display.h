@@ -9,7 +9,7 @@
 namespace zentra {
 
 struct AttitudeLayout {
-    gfx::RectF box;      // display coordinates
+    gfx::RectF box;  // display coordinates
     float cx = 0, cy = 0;
     float radius = 0;    // R
     float k = 0;         // units per degree of pitch

@@ -59,7 +59,8 @@ void readAttitude(const SectionReader& r, AttitudeSettings& a) {
     a.bankIndicatorSize = r.real("AttitudeBankIndicatorSize", 60.0f);
     a.frame = r.choice("AttitudeFrame", kAttitudeFrameNames, AttitudeFrame::None);
     a.barShape = r.choice("AttitudeBarShape", kBarShapeNames, AttitudeBarShape::BarShape);
-    if (a.barShape == AttitudeBarShape::VShape) a.barBox = r.box("AttitudeBarBox", "150,490,250,510");
+    if (a.barShape == AttitudeBarShape::VShape)
+        a.barBox = r.box("AttitudeBarBox", "150,490,250,510");
     a.digitLocation = r.choice("AttitudeDigitLocation", kSideNames, DigitLocation::Both);
     a.barWidth = r.real("AttitudeBarWidth", 150.0f);
     a.barThickness = r.real("AttitudeBarThickness", 20.0f);
@@ -90,7 +91,9 @@ void readSpeed(const SectionReader& r, SpeedSettings& s) {
         s.alignment = r.anchor("SpeedTapeAlignment", 4);
         s.verticalLine = r.flag("SpeedTapeVerticalLine", true);
         s.borderLines = r.flag("SpeedTapeBorderLines", false);
-        const auto scaled = [](LimitBand b) { return b == LimitBand::Dots || b == LimitBand::Scale; };
+        const auto scaled = [](LimitBand b) {
+            return b == LimitBand::Dots || b == LimitBand::Scale;
+        };
         if (scaled(s.minSpeedShape) || scaled(s.maxSpeedShape)) {
             s.scaleHeight = r.real("SpeedTapeScaleHeight", 15.0f);
         }
@@ -115,8 +118,8 @@ void readAltitude(const SectionReader& r, AltitudeSettings& a) {
         a.smallTickSize = r.real("AltitudeTapeSmallTickSize", 20.0f);
         a.verticalLine = r.flag("AltitudeTapeVerticalLine", true);
         a.visibleRange = r.integer("AltitudeVisibleRange", 500);
-        a.display = r.named("AltitudeTapeDisplay", countOf(kAltitudeDigitsNames),
-                            kAltitudeDigitsNames, 0);
+        a.display =
+            r.named("AltitudeTapeDisplay", countOf(kAltitudeDigitsNames), kAltitudeDigitsNames, 0);
         a.labelStep = r.integer("AltitudeTapeLabelStep", 100);
         a.borderLines = r.flag("AltitudeTapeBorderLines", false);
         a.alignment = r.anchor("AltitudeTapeAlignment", 2);
@@ -176,8 +179,8 @@ void readHsi(const SectionReader& r, HsiSettings& h) {
         h.center = r.point("HSICenter", "500,1000");
         h.radius = r.real("HSIRadius", 300.0f);
         h.labelRadius = r.real("HSILabelRadius", 350.0f);
-        h.tickOrientation = r.named("HSITickOrientation", countOf(kTickOrientationNames),
-                                    kTickOrientationNames, 0);
+        h.tickOrientation =
+            r.named("HSITickOrientation", countOf(kTickOrientationNames), kTickOrientationNames, 0);
         h.index = r.flag("HSIIndex", false);
     }
     static constexpr const char* kPointers[3] = {"VOR1", "VOR2", "ADF"};

@@ -55,32 +55,68 @@ bool bandHasFill(LimitBand b) { return b == LimitBand::Dots || b == LimitBand::S
 // Colour slot whose value an info field's colour takes by default.
 int infoColorDefault(int field) {
     switch (field) {
-        case kInfoFD: case kInfoATHR: case kInfoYawDamper: return kStyleInfoFirst + kInfoAP;
-        case kInfoAPAltitude: case kInfoAPHeading: return kStyleInfoFirst + kInfoAPSpeed;
-        case kInfoBaro: return kStyleInfoFirst + kInfoGS;
-        case kInfoVS: return kStyleInfoFirst + kInfoMach;
-        case kInfoVOR1Bearing: case kInfoVOR1Distance: case kInfoVOR2Id: return 77;
-        case kInfoVOR2Bearing: case kInfoVOR2Distance: case kInfoADFId: return 78;
-        case kInfoADFBearing: case kInfoWaypointId: return 79;
-        case kInfoWaypointBearing: case kInfoWaypointDistance: case kInfoCourse: return 83;
-        default: return kStyleForeground;
+        case kInfoFD:
+        case kInfoATHR:
+        case kInfoYawDamper:
+            return kStyleInfoFirst + kInfoAP;
+        case kInfoAPAltitude:
+        case kInfoAPHeading:
+            return kStyleInfoFirst + kInfoAPSpeed;
+        case kInfoBaro:
+            return kStyleInfoFirst + kInfoGS;
+        case kInfoVS:
+            return kStyleInfoFirst + kInfoMach;
+        case kInfoVOR1Bearing:
+        case kInfoVOR1Distance:
+        case kInfoVOR2Id:
+            return 77;
+        case kInfoVOR2Bearing:
+        case kInfoVOR2Distance:
+        case kInfoADFId:
+            return 78;
+        case kInfoADFBearing:
+        case kInfoWaypointId:
+            return 79;
+        case kInfoWaypointBearing:
+        case kInfoWaypointDistance:
+        case kInfoCourse:
+            return 83;
+        default:
+            return kStyleForeground;
     }
 }
 
 // Font slot whose face and size an info field's font takes; -1: "Courier" 75.
 int infoFontDefault(int field) {
     switch (field) {
-        case kInfoFD: case kInfoATHR: case kInfoYawDamper: return kFontInfoFirst + kInfoAP;
-        case kInfoAPAltitude: case kInfoAPHeading: return kFontInfoFirst + kInfoAPSpeed;
-        case kInfoDH: return kFontInfoFirst + kInfoGS;
-        case kInfoBaro: return kFontInfoFirst + kInfoMach;
-        case kInfoVOR1Bearing: case kInfoVOR1Distance: case kInfoVOR2Id: case kInfoADFId:
-        case kInfoWaypointId: case kInfoCourse: return kFontInfoFirst + kInfoVOR1Id;
-        case kInfoVOR2Bearing: case kInfoVOR2Distance: return kFontInfoFirst + kInfoVOR2Id;
-        case kInfoADFBearing: return kFontInfoFirst + kInfoADFId;
-        case kInfoWaypointBearing: case kInfoWaypointDistance:
+        case kInfoFD:
+        case kInfoATHR:
+        case kInfoYawDamper:
+            return kFontInfoFirst + kInfoAP;
+        case kInfoAPAltitude:
+        case kInfoAPHeading:
+            return kFontInfoFirst + kInfoAPSpeed;
+        case kInfoDH:
+            return kFontInfoFirst + kInfoGS;
+        case kInfoBaro:
+            return kFontInfoFirst + kInfoMach;
+        case kInfoVOR1Bearing:
+        case kInfoVOR1Distance:
+        case kInfoVOR2Id:
+        case kInfoADFId:
+        case kInfoWaypointId:
+        case kInfoCourse:
+            return kFontInfoFirst + kInfoVOR1Id;
+        case kInfoVOR2Bearing:
+        case kInfoVOR2Distance:
+            return kFontInfoFirst + kInfoVOR2Id;
+        case kInfoADFBearing:
+            return kFontInfoFirst + kInfoADFId;
+        case kInfoWaypointBearing:
+        case kInfoWaypointDistance:
             return kFontInfoFirst + kInfoWaypointId;
-        default: return -1;
+        default:
+            return -1;
     }
 }
 
@@ -130,10 +166,9 @@ void loadPfdStyles(const char* file, const char* section, const PfdSettings& set
     l.text(27, K::Fill, "SpeedIndexColor", "WHITE");
     l.from(28, K::PenAndFill, "AltitudeTapeForegroundColor", 15, "AltitudeTapeThickness");
     l.from(29, K::Fill, "AltitudeTapeBackgroundColor", 16);
-    if (hatch) {
-        l.text(30, K::Pen, "AltitudeGroundColor", "WHITE");
-    } else {
-        l.text(30, K::Pen, "AltitudeGroundColor", "WHITE");
+    l.text(30, K::Pen, "AltitudeGroundColor", "WHITE");
+    // The ground line's thickness is read with the shape keys; a hatch keeps 1.
+    if (!hatch) {
         styles.setStyle(30, K::Pen, styles.style(30).configuredColor,
                         settings.altitude.groundThickness);
     }

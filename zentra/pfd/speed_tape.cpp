@@ -77,7 +77,7 @@ void SpeedTape::drawTicks(PfdPaint& p, const MovingTapeFrame& frame,
     const float direction = tickDirection(settings_.alignment);
     gfx::StringFormat format;
     format.setAlignment((settings_.alignment & TextAnchor::RIGHT) ? gfx::StringAlignment::Far
-                                                                   : gfx::StringAlignment::Near);
+                                                                  : gfx::StringAlignment::Near);
     format.setLineAlignment(gfx::StringAlignment::Center);
     wchar_t label[24];
     for (int i = 0; i < window.count; ++i) {
@@ -147,18 +147,29 @@ void SpeedTape::drawApIndex(PfdPaint& p, const MovingTapeFrame& frame) const {
     const gfx::Pen* pen = p.styles.pen(slot);
     Canvas& c = p.canvas;
     switch (SymbolShape(apShape_)) {
-        case SymbolShape::Triangle: drawTriangle(c, pen, anchor, apSize_, 90); break;
-        case SymbolShape::ApShapeSmall: drawApShapeSmall(c, pen, anchor, apSize_, 90); break;
-        case SymbolShape::ApShapeBig: drawApShapeBig(c, pen, anchor, apSize_, 90); break;
+        case SymbolShape::Triangle:
+            drawTriangle(c, pen, anchor, apSize_, 90);
+            break;
+        case SymbolShape::ApShapeSmall:
+            drawApShapeSmall(c, pen, anchor, apSize_, 90);
+            break;
+        case SymbolShape::ApShapeBig:
+            drawApShapeBig(c, pen, anchor, apSize_, 90);
+            break;
         case SymbolShape::ApShapeSmallMirrored:
             drawApShapeSmall(c, pen, anchor, apSize_, 270);
             break;
-        case SymbolShape::ApShapeBigMirrored: drawApShapeBig(c, pen, anchor, apSize_, 270); break;
-        case SymbolShape::DoubleTriangle: drawDoubleTriangle(c, pen, anchor, apSize_, 90); break;
+        case SymbolShape::ApShapeBigMirrored:
+            drawApShapeBig(c, pen, anchor, apSize_, 270);
+            break;
+        case SymbolShape::DoubleTriangle:
+            drawDoubleTriangle(c, pen, anchor, apSize_, 90);
+            break;
         case SymbolShape::DoubleTriangleMirrored:
             drawDoubleTriangle(c, pen, anchor, apSize_, 270);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

@@ -23,8 +23,8 @@ void SpeedWindow::layout(const PfdSettings& settings, Canvas& canvas, const Font
     gfx::StringFormat format;
     format.setAlignment(anchor_.alignment);
     format.setLineAlignment(gfx::StringAlignment::Center);
-    metrics_ = measureRollingMetrics(canvas, fonts.font(kFontSpeedRolling),
-                                     settings_.rollingDigits, anchor_.point, &format);
+    metrics_ = measureRollingMetrics(canvas, fonts.font(kFontSpeedRolling), settings_.rollingDigits,
+                                     anchor_.point, &format);
     outline_ = rollingWindowOutline(box_, float(settings_.windowTriangleSize),
                                     float(settings_.rollingHeight), metrics_.drumWidth, true);
     clip_ = outlineRegion(outline_.data(), int(outline_.size()));
@@ -59,9 +59,9 @@ void SpeedWindow::paint(PfdPaint& p) const {
         c.setClip(&clip_);
         forceAntiAliasedText(c);
         drawRollingDigits(c, text, p.fonts.font(kFontSpeedWindow), p.fonts.font(kFontSpeedRolling),
-                          u, static_cast<int64_t>(std::trunc(u)), divisor_,
-                          settings_.rollingStep, digits, anchor_.point, metrics_,
-                          settings_.windowAlignment, kRollThreshold);
+                          u, static_cast<int64_t>(std::trunc(u)), divisor_, settings_.rollingStep,
+                          digits, anchor_.point, metrics_, settings_.windowAlignment,
+                          kRollThreshold);
     }
     c.resetClip();
 }

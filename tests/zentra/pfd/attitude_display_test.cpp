@@ -55,9 +55,11 @@ TEST(AttitudeDisplay, LadderLinesByStep) {
         PfdFixture f(std::string(kColours) + "AttitudePitchLadderStep=" + c.step + "\n");
         const auto lines = attitudeLines(f.paint());
         const auto length = [&](float l) {
-            return select(lines, [l](const gfx::DrawRecord& r) {
-                       return std::abs(r.points[1].x - r.points[0].x - l) < 0.01f;
-                   }).size();
+            return select(lines,
+                          [l](const gfx::DrawRecord& r) {
+                              return std::abs(r.points[1].x - r.points[0].x - l) < 0.01f;
+                          })
+                .size();
         };
         EXPECT_EQ(length(160), c.tens);
         EXPECT_EQ(length(120), c.fives);
@@ -84,8 +86,9 @@ TEST(AttitudeDisplay, LabelsShowTheMagnitudeOnBothSides) {
 }
 
 TEST(AttitudeDisplay, OrientedLadderTicksHangTowardsTheHorizon) {
-    PfdFixture f(std::string(kColours) + "AttitudePitchLadderOriented=TRUE\n"
-                                         "AttitudePitchLadderHeight=12\n");
+    PfdFixture f(std::string(kColours) +
+                 "AttitudePitchLadderOriented=TRUE\n"
+                 "AttitudePitchLadderHeight=12\n");
     const auto ticks = select(f.paint(), [](const gfx::DrawRecord& r) {
         return r.kind == gfx::DrawKind::Line && r.penColor == drawn(0xFFFFFF) &&
                std::abs(r.points[0].x - r.points[1].x) < 1e-3f &&
@@ -160,13 +163,18 @@ TEST(AttitudeDisplay, NoFlightDirectorOrSymbolUnlessConfigured) {
         PfdFixture f(std::string(kColours) + c.extra);
         f.snapshot.flightDirectorOn = c.on;
         const auto records = f.paint();
-        EXPECT_EQ(!select(records, [](const gfx::DrawRecord& r) {
-                      return r.hasPen && r.penColor == drawn(0x00FF00);
-                  }).empty(),
+        EXPECT_EQ(!select(records,
+                          [](const gfx::DrawRecord& r) {
+                              return r.hasPen && r.penColor == drawn(0x00FF00);
+                          })
+                       .empty(),
                   c.bars);
-        EXPECT_EQ(select(records, [](const gfx::DrawRecord& r) {
-                      return r.kind == gfx::DrawKind::Polygon && r.penColor == drawn(0x00FFFF);
-                  }).size(),
+        EXPECT_EQ(select(records,
+                         [](const gfx::DrawRecord& r) {
+                             return r.kind == gfx::DrawKind::Polygon &&
+                                    r.penColor == drawn(0x00FFFF);
+                         })
+                      .size(),
                   c.symbol ? 2u : 0u);
     }
 }
@@ -197,7 +205,8 @@ TEST(AttitudeDisplay, BankTurnsTheBallNotTheScale) {
     PfdFixture f(kColours);
     f.snapshot.bankAngle = 30;
     const auto records = f.paint();
-    const auto horizon = select(attitudeLines(records), [](const gfx::DrawRecord&) { return true; });
+    const auto horizon =
+        select(attitudeLines(records), [](const gfx::DrawRecord&) { return true; });
     EXPECT_TRUE(horizon.empty());  // no line of the ball stays level
     // The zero-bank triangle of the fixed scale keeps its tip at the top.
     const auto scale = select(records, [](const gfx::DrawRecord& r) {

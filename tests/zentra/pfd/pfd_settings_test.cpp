@@ -75,8 +75,8 @@ TEST(PfdSettings, LimitBandShapesAndTheirStyleKinds) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        Loaded l(std::string("SpeedTapeMinSpeedShape=") + c.text + "\nSpeedTapeMaxSpeedShape=" +
-                 c.text + "\nSpeedTapeMaxSpeedThickness=3\n");
+        Loaded l(std::string("SpeedTapeMinSpeedShape=") + c.text +
+                 "\nSpeedTapeMaxSpeedShape=" + c.text + "\nSpeedTapeMaxSpeedThickness=3\n");
         EXPECT_EQ(l.pfd.settings().speed.minSpeedShape, c.shape);
         EXPECT_EQ(l.pfd.settings().speed.maxSpeedShape, c.shape);
         EXPECT_EQ(l.pfd.styles().style(17).kind, c.pen);
@@ -104,9 +104,10 @@ TEST(PfdSettings, RelativeSpeedModeReadsNoTapeKeys) {
 }
 
 TEST(PfdSettings, ConditionalKeysFollowTheirSwitches) {
-    Loaded off("SpeedTape=FALSE\nSpeedTapeStep=10\nAltitudeWindowRollingDigits=1\n"
-               "AltitudeWindowRollingStep=50\nAttitudeShape=CIRCLE\nAttitudeBox=0,0,10,10\n"
-               "AttitudeCenter=400,450\n");
+    Loaded off(
+        "SpeedTape=FALSE\nSpeedTapeStep=10\nAltitudeWindowRollingDigits=1\n"
+        "AltitudeWindowRollingStep=50\nAttitudeShape=CIRCLE\nAttitudeBox=0,0,10,10\n"
+        "AttitudeCenter=400,450\n");
     EXPECT_EQ(off.pfd.settings().speed.step, 5);
     EXPECT_EQ(off.pfd.settings().altitude.rollingDigits, 0);  // one drum digit turns the drum off
     EXPECT_EQ(off.pfd.settings().altitude.rollingStep, 10);

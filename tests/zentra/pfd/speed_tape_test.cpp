@@ -40,7 +40,7 @@ TEST(SpeedTape, TickWindowAndLabelsAt250Knots) {
     int big = 0;
     for (const auto& t : ticks) {
         const float value = 250 + (500 - t.points[0].y) / 3;  // 3 units per knot
-        const float length = t.points[0].x - t.points[1].x;  // towards -x from the right edge
+        const float length = t.points[0].x - t.points[1].x;   // towards -x from the right edge
         EXPECT_NEAR(t.points[0].x, 180, 1e-3);
         const bool tens = std::fmod(std::round(value), 10.0f) == 0;
         EXPECT_NEAR(length, tens ? 40 : 20, 1e-3) << value;
@@ -94,11 +94,7 @@ TEST(SpeedTape, BandsOnlyInTheAir) {
         size_t maxFills, minLines;
     } cases[] = {
         // 300 kt at y 350; the band reaches the window's top, 360 kt at y 170: every 30 units.
-        {0, 300, 0, 7, 0},
-        {1, 300, 0, 0, 0},
-        {0, 0, 0, 0, 0},
-        {0, 0, 200, 0, 1},
-        {1, 0, 200, 0, 0},
+        {0, 300, 0, 7, 0}, {1, 300, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 200, 0, 1}, {1, 0, 200, 0, 0},
     };
     for (const auto& c : cases) {
         PfdFixture f(kSpeedColours);
@@ -117,8 +113,7 @@ TEST(SpeedTape, BandsOnlyInTheAir) {
         }
         EXPECT_EQ(select(records,
                          [](const gfx::DrawRecord& r) {
-                             return r.kind == gfx::DrawKind::Line &&
-                                    r.penColor == drawn(0x0096FF);
+                             return r.kind == gfx::DrawKind::Line && r.penColor == drawn(0x0096FF);
                          })
                       .size(),
                   c.minLines);
