@@ -7,6 +7,7 @@
 #include <string>
 
 #include "zentra/config/config_reader.h"
+#include "zentra/simdata/data_source.h"
 
 namespace zentra {
 
@@ -158,32 +159,9 @@ constexpr int kPfdInfoFields = 25;
 constexpr int kPfdUserMessages = 10;
 constexpr size_t kUserMessageLength = 49;
 
-// The fields in the order of their style and font slots.
-inline constexpr const char* kPfdInfoFieldNames[kPfdInfoFields] = {"AP",
-                                                                   "FD",
-                                                                   "ATHR",
-                                                                   "YawDamper",
-                                                                   "APSpeed",
-                                                                   "APAltitude",
-                                                                   "APHeading",
-                                                                   "Mach",
-                                                                   "GS",
-                                                                   "TAS",
-                                                                   "DH",
-                                                                   "Baro",
-                                                                   "VS",
-                                                                   "VOR1Id",
-                                                                   "VOR1Bearing",
-                                                                   "VOR1Distance",
-                                                                   "VOR2Id",
-                                                                   "VOR2Bearing",
-                                                                   "VOR2Distance",
-                                                                   "ADFId",
-                                                                   "ADFBearing",
-                                                                   "WaypointId",
-                                                                   "WaypointBearing",
-                                                                   "WaypointDistance",
-                                                                   "Course"};
+// The fields in the order of their style and font slots: kPfdInfoFieldNames
+// (zentra/simdata/data_source.h).
+static_assert(kPfdInfoFieldNames.size() == kPfdInfoFields);
 
 enum PfdInfoField : int {
     kInfoAP = 0,
