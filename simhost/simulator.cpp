@@ -254,7 +254,20 @@ void Simulator::applyEvent(const ScenarioEvent& e, const ResolvedEvent& r) {
         case EventKind::View:
             viewMode_ = static_cast<int>(e.value);
             for (PanelWindow& w : windows_) {
-                if (w.layout.isVc) w.shown = viewMode_ == kVirtualCockpitView;
+                const bool vcView = viewMode_ == kVirtualCockpitView;
+                if (w.layout.isVc) {
+                    w.shown = vcView;
+                } else if (w.layout.ident == 0) {
+                    // The main panel belongs to the 2D cockpit view: it closes while
+                    // the pilot looks around the virtual cockpit and opens again after.
+                    if (vcView && w.shown) {
+                        setShown(w, false);
+                        w.hiddenByView = true;
+                    } else if (!vcView && w.hiddenByView) {
+                        setShown(w, true);
+                        w.hiddenByView = false;
+                    }
+                }
             }
             log("view", viewMode_, 0, "");
             break;

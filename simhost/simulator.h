@@ -28,6 +28,7 @@ namespace simhost {
 struct PanelWindow {
     WindowSpec layout;
     bool shown = false;  // panel windows: visible; VC surfaces: view mode 2
+    bool hiddenByView = false;  // main panel closed by a turn to the virtual cockpit
     std::vector<GaugeInstance*> gauges;
 };
 
