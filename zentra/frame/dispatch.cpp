@@ -40,6 +40,32 @@ void destroyObject(TypeState& t) {
     t.object = nullptr;
 }
 
+// The services every display gauge routes the same way: the handlers are
+// reached only while the object exists; the last disconnect destroys it.
+void routeDisplayService(TypeState& t, host::GaugeHeader* gauge, int32_t serviceId) {
+    if (serviceId == host::kDisconnect) {
+        if (t.connectCount-- == 1) destroyObject(t);
+        return;
+    }
+    if (t.object == nullptr) return;
+    switch (serviceId) {
+        case host::kPreUpdate:
+            t.object->onUpdate();
+            break;
+        case host::kPreDraw:
+            t.object->onDraw(gauge);
+            break;
+        case host::kPanelOpen:
+            t.object->onPanelOpen(gauge);
+            break;
+        case host::kPanelClose:
+            t.object->onPanelClose(gauge);
+            break;
+        default:
+            break;
+    }
+}
+
 // PFD, ND and EICAS share one routine shape.
 void instrumentCallback(DisplayType type, host::GaugeHeader* gauge, int32_t serviceId) {
     TypeState& t = stateOf(type);
@@ -47,31 +73,13 @@ void instrumentCallback(DisplayType type, host::GaugeHeader* gauge, int32_t serv
     // A new simulation step (NaN on either side counts as one) moves the power state.
     if (t.object != nullptr && !(now == t.lastSimTime)) t.object->updatePowerState();
 
-    switch (serviceId) {
-        case host::kPreUpdate:
-            if (t.object != nullptr) t.object->onUpdate();
-            break;
-        case host::kPreDraw:
-            if (t.object != nullptr) t.object->onDraw(gauge);
-            break;
-        case host::kPreKill:
-            if (t.object != nullptr) t.object->onKill();
-            break;
-        case host::kConnectToWindow:
-            if (t.connectCount == 0 && t.object == nullptr) t.object = gFactory(type, gauge);
-            ++t.connectCount;
-            break;
-        case host::kDisconnect:
-            if (t.connectCount-- == 1) destroyObject(t);
-            break;
-        case host::kPanelOpen:
-            if (t.object != nullptr) t.object->onPanelOpen(gauge);
-            break;
-        case host::kPanelClose:
-            if (t.object != nullptr) t.object->onPanelClose(gauge);
-            break;
-        default:
-            break;
+    if (serviceId == host::kPreKill) {
+        if (t.object != nullptr) t.object->onKill();
+    } else if (serviceId == host::kConnectToWindow) {
+        if (t.connectCount == 0 && t.object == nullptr) t.object = gFactory(type, gauge);
+        ++t.connectCount;
+    } else {
+        routeDisplayService(t, gauge, serviceId);
     }
     t.lastSimTime = now;
 }
@@ -140,28 +148,12 @@ void mainGaugeCallback(host::GaugeHeader*, int32_t serviceId, uintptr_t) {
 
 void debugCallback(host::GaugeHeader* gauge, int32_t serviceId, uintptr_t) {
     TypeState& t = stateOf(DisplayType::Debug);
-    switch (serviceId) {
-        case host::kPreUpdate:
-            if (t.object != nullptr) t.object->onUpdate();
-            break;
-        case host::kPreDraw:
-            if (t.object != nullptr) t.object->onDraw(gauge);
-            break;
-        case host::kConnectToWindow:
-            ++t.connectCount;
-            if (t.object == nullptr) t.object = gFactory(DisplayType::Debug, gauge);
-            break;
-        case host::kDisconnect:
-            if (t.connectCount-- == 1) destroyObject(t);
-            break;
-        case host::kPanelOpen:
-            if (t.object != nullptr) t.object->onPanelOpen(gauge);
-            break;
-        case host::kPanelClose:
-            if (t.object != nullptr) t.object->onPanelClose(gauge);
-            break;
-        default:
-            break;
+    // The debug gauge has no pre-kill, and creates its object at any connect.
+    if (serviceId == host::kConnectToWindow) {
+        ++t.connectCount;
+        if (t.object == nullptr) t.object = gFactory(DisplayType::Debug, gauge);
+    } else if (serviceId != host::kPreKill) {
+        routeDisplayService(t, gauge, serviceId);
     }
 }
 
