@@ -21,23 +21,12 @@
 #include "zentra/pfd/pfd_styles.h"
 #include "zentra/simdata/sim_snapshot.h"
 
+#include "../pfd/pfd_fixture.h"
+
 namespace zentra::pfd2_test {
 
-class SectionFile {
-  public:
-    explicit SectionFile(const std::string& section) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "pfd2-XXXXXX").string();
-        dir_ = mkdtemp(pattern.data());
-        path_ = dir_ + "/config.ini";
-        std::ofstream(path_, std::ios::binary) << "[PFD]\n" << section;
-    }
-    ~SectionFile() { std::filesystem::remove_all(dir_); }
-    const char* path() const { return path_.c_str(); }
-
-  private:
-    std::string dir_;
-    std::string path_;
-};
+// The PFD tests' temporary configuration file.
+using SectionFile = pfd_test::ProfileFile;
 
 struct GroupsFixture {
     explicit GroupsFixture(const std::string& section = "") : file(section) {
